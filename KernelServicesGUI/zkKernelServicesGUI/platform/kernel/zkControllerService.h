@@ -1,0 +1,30 @@
+#pragma once
+
+#include "zkBaseService.h"
+
+#include <QPointF>
+#include <QStringList>
+
+// Drives the renderer after edits and knows the geography used by sky locations.
+class zkControllerService : public zkBaseService
+{
+    Q_OBJECT
+public:
+    explicit zkControllerService(QObject *parent = nullptr);
+
+    // Brings views up to date after a change; cheap to call often.
+    void refresh(bool redraw = true);
+    int refreshCount() const { return m_refreshCount; }
+
+    QStringList getCityNames() const;
+    // The longitude and latitude (degrees) of a known city; false and (0, 0) for others.
+    bool getCityCoordinates(const QString &name, double &longitude, double &latitude) const;
+    // The known city nearest to a location.
+    QString getClosestCity(double longitude, double latitude) const;
+
+signals:
+    void refreshed();
+
+private:
+    int m_refreshCount = 0;
+};

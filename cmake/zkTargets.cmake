@@ -1,0 +1,35 @@
+# Helpers shared by the library's targets.
+
+set(ZK_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/zkKernelServicesGUI)
+
+# zk_add_library(<target> [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
+# One shared library, installed and exported with the package.
+function(zk_add_library target)
+    cmake_parse_arguments(ARG "" "" "PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+    add_library(${target} SHARED)
+    add_library(zkKernelServicesGUI::${target} ALIAS ${target})
+    target_link_libraries(${target} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+    target_precompile_headers(${target} PRIVATE <QtCore/QtCore> <QtGui/QtGui>)
+    set_target_properties(${target} PROPERTIES
+        VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
+        EXPORT_NAME ${target})
+    install(TARGETS ${target} EXPORT zkKernelServicesGUITargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endfunction()
+
+# zk_add_sources(<target> <include-subdir> <sources...>)
+# Adds the current folder's sources to a library. Its headers are included flat
+# (#include <zkdObject.h>), from the build tree and once installed under
+# include/zkKernelServicesGUI/<include-subdir>.
+function(zk_add_sources target subdir)
+    target_sources(${target} PRIVATE ${ARGN})
+    target_include_directories(${target} PUBLIC
+        $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>
+        $<INSTALL_INTERFACE:${ZK_INSTALL_INCLUDEDIR}/${subdir}>)
+    set(headers ${ARGN})
+    list(FILTER headers INCLUDE REGEX "\\.h$")
+    list(TRANSFORM headers PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+    install(FILES ${headers} DESTINATION ${ZK_INSTALL_INCLUDEDIR}/${subdir})
+endfunction()
