@@ -1,0 +1,6 @@
+#include "QZKComboBox.h"
+
+QZKComboBox::QZKComboBox(QWidget *parent)
+    : QComboBox(parent)
+{
+}

@@ -1,0 +1,8 @@
+#include "zkStyle.h"
+
+#include <QColor>
+
+QColor zkStyle::getZELKHighLightColor()
+{
+    return QColor(255, 166, 0);
+}

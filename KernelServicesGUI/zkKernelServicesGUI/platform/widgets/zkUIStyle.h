@@ -1,0 +1,18 @@
+#pragma once
+
+class QVariant;
+class QWidget;
+
+// Dynamic style properties that the product style sheets select on, such as
+// [multiselect="true"] for an input that shows mixed values of a multiple selection.
+class zkUIStyle
+{
+public:
+    zkUIStyle() = delete;
+
+    // Sets the dynamic property and re-polishes the widget so that style sheet selectors on the
+    // property take effect at once. A null widget is ignored.
+    static void setControlProperty(QWidget *widget, const char *name, const QVariant &value);
+    // Sets "multiselect".
+    static void setMultiSelectHighlight(QWidget *widget, bool on);
+};
