@@ -2,12 +2,25 @@
 
 #include "QZKIntVector.h"
 #include "QZKSpectrum.h"
+#include "zkActionService.h"
+#include "zkAnimationService.h"
+#include "zkCameraService.h"
 #include "zkControllerService.h"
+#include "zkFileIOService.h"
+#include "zkImageService.h"
 #include "zkKernelServiceFactory.h"
+#include "zkLightService.h"
+#include "zkMaterialService.h"
+#include "zkNodeService.h"
 #include "zkObjectService.h"
 #include "zkPlatformService.h"
+#include "zkPreferencesService.h"
 #include "zkQRPCMetaProperty.h"
+#include "zkTreeService.h"
+#include "zkVariantSetsService.h"
+#include "zkdMaterialClasses.h"
 #include "zkdObjectManager.h"
+#include "zkdSceneClasses.h"
 
 #include <QCoreApplication>
 
@@ -31,6 +44,17 @@ void startServices()
     factory.registerService(new zkObjectService(&owner));
     factory.registerService(new zkControllerService(&owner));
     factory.registerService(new zkPlatformService(&owner));
+    factory.registerService(new zkMaterialService(&owner));
+    factory.registerService(new zkImageService(&owner));
+    factory.registerService(new zkFileIOService(&owner));
+    factory.registerService(new zkPreferencesService(&owner));
+    factory.registerService(new zkActionService(&owner));
+    factory.registerService(new zkAnimationService(&owner));
+    factory.registerService(new zkNodeService(&owner));
+    factory.registerService(new zkTreeService(&owner));
+    factory.registerService(new zkCameraService(&owner));
+    factory.registerService(new zkLightService(&owner));
+    factory.registerService(new zkVariantSetsService(&owner));
 }
 
 void initializeKernel()
@@ -47,6 +71,8 @@ void zkKernelServices::initialize()
         registerQZKSpectrumType();
         registerQZKIntVectorTypes();
         registerBaseClasses();
+        registerMaterialClasses();
+        registerSceneClasses();
         startServices();
         return true;
     }();

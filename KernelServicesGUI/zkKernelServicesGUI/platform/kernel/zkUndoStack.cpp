@@ -9,8 +9,11 @@ public:
 
     void append(std::unique_ptr<zkUndoCommand> command)
     {
-        if (!m_commands.empty() && m_commands.back()->mergeWith(*command))
+        if (!m_commands.empty() && m_commands.back()->mergeWith(*command)) {
+            if (m_commands.back()->isObsolete())
+                m_commands.pop_back();
             return;
+        }
         m_commands.push_back(std::move(command));
     }
     bool isEmpty() const { return m_commands.empty(); }

@@ -3,6 +3,7 @@
 #include "zkdClassInfo.h"
 #include "zkdObject.h"
 #include "zkdObjectManager.h"
+#include "zkScopedMultiCommand.h"
 #include "zkUndoStack.h"
 
 #include <QMetaObject>
@@ -57,6 +58,7 @@ public:
         m_after = other->m_after;
         return true;
     }
+    bool isObsolete() const override { return m_before == m_after; }
 
 private:
     std::shared_ptr<zkdObjectData> m_object;
@@ -105,13 +107,13 @@ bool zkdObjectData::setProperty(const QByteArray &name, const QVariant &value)
     if (converted == m_values.at(index) && !(info.flags & zkdPropertyInfo::NoCache))
         return true;
 
+    // An edit and the values hooks derive from it, on this or other objects, are one undo step.
+    const zkScopedMultiCommand step;
     zkUndoStack *stack = zkUndoStack::instance();
-    if (stack->isRecording()) {
+    if (stack->isRecording())
         stack->record(std::make_unique<zkPropertyCommand>(shared_from_this(), index, m_values.at(index), converted));
-    }
     storeProperty(index, converted);
 
-    // Hooks derive dependent values with writes of their own, which are recorded with this one.
     ++m_hookDepth;
     if (m_hookDepth < 8) {
         for (const zkdPropertyHook &hook : m_class->hooks)

@@ -176,7 +176,12 @@ void zkdObjectManager::destroy(const zkdObject &object)
     const zkdClassInfo &info = data->classInfo();
     for (int i = 0; i < info.properties.size(); ++i) {
         if (info.properties.at(i).flags & zkdPropertyInfo::SubObject) {
-            destroy(fromVariant(data->property(i)));
+            // A sub-object property may have been pointed at a sibling's object (shared ray
+            // files); only the objects this one owns go with it.
+            const zkdObject child = fromVariant(data->property(i));
+            const std::shared_ptr<zkdObjectData> childData = child.ptr();
+            if (childData && childData->owner() == data)
+                destroy(child);
         }
     }
     emit instance()->objectDestroyed(object);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "zkBaseService.h"
+#include "zkdImage.h"
+
+#include <QString>
+
+// Loads images into the scene and writes them back to files.
+class zkImageService : public zkBaseService
+{
+    Q_OBJECT
+public:
+    explicit zkImageService(QObject *parent = nullptr);
+
+    // A new image from a file; a file with several frames becomes an inlined image sequence.
+    // Null when the file cannot be read.
+    zkdImage loadImage(const QString &path) const;
+    // Writes the image's pixels; the format follows the path's suffix.
+    bool saveImage(const zkdImage &image, const QString &path) const;
+    // Writes the frames of an inlined sequence into an existing directory as numbered PNG files
+    // named after the image's file ("name_0001.png" ...). False for an image without a sequence.
+    bool saveImageSequence(const zkdImage &image, const QString &directory) const;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "zkdAreaLightNode.h"
+
+// An area light in the shape of a disk.
+class zkdDiskLightNode : public zkdAreaLightNode
+{
+    Q_GADGET
+public:
+    using zkdAreaLightNode::zkdAreaLightNode;
+};
+
+Q_DECLARE_METATYPE(zkdDiskLightNode)

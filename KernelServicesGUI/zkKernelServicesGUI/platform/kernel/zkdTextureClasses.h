@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the image and the texture classes with the kernel.
+void registerTextureClasses();
