@@ -12,7 +12,8 @@ function(zk_add_library target)
     target_precompile_headers(${target} PRIVATE <QtCore/QtCore> <QtGui/QtGui>)
     set_target_properties(${target} PROPERTIES
         VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
-        EXPORT_NAME ${target})
+        EXPORT_NAME ${target}
+        INSTALL_RPATH "$ORIGIN")
     install(TARGETS ${target} EXPORT zkKernelServicesGUITargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -28,8 +29,12 @@ function(zk_add_sources target subdir)
     target_include_directories(${target} PUBLIC
         $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>
         $<INSTALL_INTERFACE:${ZK_INSTALL_INCLUDEDIR}/${subdir}>)
-    set(headers ${ARGN})
-    list(FILTER headers INCLUDE REGEX "\\.h$")
-    list(TRANSFORM headers PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+    set(headers)
+    foreach(source IN LISTS ARGN)
+        if(source MATCHES "\\.h$")
+            get_filename_component(header ${source} ABSOLUTE)
+            list(APPEND headers ${header})
+        endif()
+    endforeach()
     install(FILES ${headers} DESTINATION ${ZK_INSTALL_INCLUDEDIR}/${subdir})
 endfunction()

@@ -1,0 +1,3 @@
+#include "zkPropertyEditorControlOptions.h"
+
+zkPropertyEditorControlOptions::~zkPropertyEditorControlOptions() = default;

@@ -1,0 +1,304 @@
+#pragma once
+
+#include "zkControlOptions.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMetaType>
+#include <QPair>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+class zkBaseControl;
+class zkPropertyEditorObjectWrapper;
+class zkPropertyEditorWidget;
+struct zkQRPCMetaProperty;
+
+// The registry that turns an object type, a property and a value type into a control, and that
+// holds the per-type rules of the editor: categories, groups, and what happens after a property
+// changed, how controls sort and how a write is replaced or accompanied.
+//
+// Descriptions fill it once through the register templates; the editor widget queries it through
+// the static operations, which walk the widget's factories in order and, within a factory, the
+// first edited object's class hierarchy from the most-derived class on, so that rules of a base
+// class serve its subclasses and a subclass's rules are met first.
+//
+// A control class names its options record as the member type Options; every control built from
+// one registration shares that registration's record. A copy of a factory shares the records of
+// the registrations it copies.
+class zkPropertyEditorFactory
+{
+public:
+    using PropertyWrites = QList<QPair<QByteArray, QVariant>>;
+    using EditorCreator = std::function<zkBaseControl *(zkPropertyEditorWidget *, const QByteArray &property)>;
+    using LayoutCreator = std::function<void(zkPropertyEditorWidget *)>;
+    using WidgetCallback = std::function<void(zkPropertyEditorWidget *, const QByteArray &property)>;
+    using SetCallback = std::function<void(const zkPropertyEditorObjectWrapper *, const QByteArray &property,
+                                           const QVariant &value, PropertyWrites &writes)>;
+    using OnSetCallback = std::function<void(const zkPropertyEditorObjectWrapper *, const QByteArray &property,
+                                             const QVariant &value)>;
+
+    zkPropertyEditorFactory();
+    zkPropertyEditorFactory(const zkPropertyEditorFactory &);
+    zkPropertyEditorFactory &operator=(const zkPropertyEditorFactory &);
+
+    // The process-wide factory that all descriptions register into; it lives until exit.
+    static zkPropertyEditorFactory *global();
+    // Runs init() of every description not initialised yet.
+    static void init();
+
+    template <typename TObject, typename TValue, typename TControl>
+    void registerEditor(const QByteArray &property,
+                        std::function<void(typename TControl::Options &)> modifier = {});
+    // A basic editor: serves every object type.
+    template <typename TValue, typename TControl>
+    void registerEditor(const QByteArray &property,
+                        std::function<void(typename TControl::Options &)> modifier = {});
+    template <typename TObject, typename TControl>
+    void registerCategory(const QByteArray &name,
+                          std::function<void(zkzkCategoryOptionsControlOptions &)> modifier = {});
+    template <typename TObject, typename TControl>
+    void registerGroup(const QByteArray &name, std::function<void(zkGroupControlOptions &)> modifier = {});
+    // The callback gets the first edited object's value of the property.
+    template <typename TObject, typename TValue>
+    zkPropertyEditorControlOptions &registerChangedProperty(
+        const QByteArray &property, std::function<void(zkPropertyEditorWidget *, TValue)> callback);
+    // The callback gets the options record of the widget's control for the property.
+    template <typename TObject, typename TValue>
+    zkPropertyEditorControlOptions &registerSortProperty(
+        const QByteArray &property,
+        std::function<void(zkPropertyEditorWidget *, zkPropertyEditorControlOptions &)> callback);
+    // The callback lists the writes to perform in place of the requested one.
+    template <typename TObject, typename TValue>
+    zkPropertyEditorControlOptions &registerSetProperty(
+        const QByteArray &property,
+        std::function<void(const zkPropertyEditorObjectWrapper *, TValue, PropertyWrites &)> callback);
+    // The callback runs after every write of the property to one object.
+    template <typename TObject, typename TValue>
+    zkPropertyEditorControlOptions &registerOnSetProperty(
+        const QByteArray &property, std::function<void(const zkPropertyEditorObjectWrapper *, TValue)> callback);
+
+    // A control for the property: a registration for one of the classes, else a basic editor.
+    // found is false when nothing could show the property, and stays true when its registration
+    // hides it (the result is null then too). reserved is neither read nor written.
+    static zkBaseControl *getEditor(zkPropertyEditorWidget *widget, const zkQRPCMetaProperty &meta,
+                                    const QList<QByteArray> &hierarchy, const QByteArray &property, bool &found,
+                                    qint64 &reserved);
+    static zkBaseControl *getEditor(zkPropertyEditorWidget *widget, const zkQRPCMetaProperty &meta,
+                                    const QList<QByteArray> &hierarchy, const QByteArray &property, bool &found);
+    // Each category (group) name is created once per call; true when any was created.
+    static bool createCategories(zkPropertyEditorWidget *widget, const QList<QByteArray> &hierarchy);
+    static bool createGroups(zkPropertyEditorWidget *widget, const QList<QByteArray> &hierarchy);
+    // Runs the first matching rule only.
+    static void updateChangedProperties(zkPropertyEditorWidget *widget, const QList<QByteArray> &hierarchy,
+                                        const QByteArray &property);
+    static void updateSorting(zkPropertyEditorWidget *widget, const QList<QByteArray> &hierarchy,
+                              const QByteArray &property);
+    // True when a set rule matched and listed the writes to perform instead.
+    static bool customHandledProperty(zkPropertyEditorWidget *widget, const zkPropertyEditorObjectWrapper *wrapper,
+                                      const QList<QByteArray> &hierarchy, const QByteArray &property,
+                                      const QVariant &value, PropertyWrites &writes);
+    // Runs every matching on-set rule.
+    static void handleDependentProperties(zkPropertyEditorWidget *widget, const zkPropertyEditorObjectWrapper *wrapper,
+                                          const QList<QByteArray> &hierarchy, const QByteArray &property,
+                                          const QVariant &value);
+
+private:
+    // Owned factories are deleted by the widget that was given them.
+    friend class zkPropertyEditorWidget;
+    virtual ~zkPropertyEditorFactory();
+
+    template <typename TFunction>
+    struct Rule
+    {
+        std::shared_ptr<zkPropertyEditorControlOptions> options;
+        TFunction function;
+    };
+    struct Layout
+    {
+        LayoutCreator creator;
+        std::shared_ptr<zkPropertyEditorControlOptions> options;
+        QByteArray name;
+    };
+
+    static zkBaseControl *getSpecializedEditor(zkPropertyEditorWidget *widget, const zkQRPCMetaProperty &meta,
+                                               const QList<QByteArray> &hierarchy, const QByteArray &property);
+    static zkBaseControl *getBasicEditor(zkPropertyEditorWidget *widget, const zkQRPCMetaProperty &meta,
+                                         const QByteArray &property);
+    static bool createLayouts(zkPropertyEditorWidget *widget, const QList<QByteArray> &hierarchy,
+                              std::vector<Layout> zkPropertyEditorFactory::*list);
+    // Calls visit with every rule of list that is registered for property and one of the classes,
+    // factory by factory and class by class, until visit returns false.
+    template <typename TFunction, typename TVisit>
+    static void visitRules(zkPropertyEditorWidget *widget, const QList<QByteArray> &hierarchy,
+                           const QByteArray &property, std::vector<Rule<TFunction>> zkPropertyEditorFactory::*list,
+                           TVisit visit);
+
+    // Type-erased access to the widget, so that the templates need no complete widget type.
+    static QVariant getWidgetProperty(zkPropertyEditorWidget *widget, const QByteArray &property);
+    // The options of the widget's control for property; logs the sort warning when there is none.
+    static zkPropertyEditorControlOptions *getControlOptionsForSorting(zkPropertyEditorWidget *widget,
+                                                                      const QByteArray &property);
+
+    template <typename TValue>
+    static TValue convertedValue(QVariant value);
+    template <typename TOptions>
+    static std::shared_ptr<TOptions> createOptions(const QByteArray &objectType, const QByteArray &property,
+                                                   const QByteArray &valueType,
+                                                   const std::function<void(TOptions &)> &modifier);
+    template <typename TFunction>
+    static zkPropertyEditorControlOptions &appendRule(std::vector<Rule<TFunction>> &list,
+                                                      const QByteArray &objectType, const QByteArray &property,
+                                                      const QByteArray &valueType, TFunction function);
+    template <typename T>
+    static QByteArray typeName() { return QMetaType::typeName(qMetaTypeId<T>()); }
+
+    std::vector<Rule<EditorCreator>> m_basicEditors;
+    std::vector<Rule<EditorCreator>> m_editors;
+    std::vector<Layout> m_categories;
+    std::vector<Layout> m_groups;
+    std::vector<Rule<WidgetCallback>> m_changedProperties;
+    std::vector<Rule<SetCallback>> m_setProperties;
+    std::vector<Rule<OnSetCallback>> m_onSetProperties;
+    std::vector<Rule<WidgetCallback>> m_sortProperties;
+};
+
+template <typename TValue>
+TValue zkPropertyEditorFactory::convertedValue(QVariant value)
+{
+    if constexpr (std::is_same_v<TValue, QVariant>) {
+        return value;
+    } else if constexpr (std::is_enum_v<TValue>) {
+        // Enumerations convert to int but not back.
+        if (value.userType() == qMetaTypeId<TValue>())
+            return value.value<TValue>();
+        return static_cast<TValue>(value.toInt());
+    } else {
+        const int type = qMetaTypeId<TValue>();
+        if (value.userType() != type)
+            value.convert(type);
+        return value.value<TValue>();
+    }
+}
+
+template <typename TOptions>
+std::shared_ptr<TOptions> zkPropertyEditorFactory::createOptions(const QByteArray &objectType,
+                                                                 const QByteArray &property,
+                                                                 const QByteArray &valueType,
+                                                                 const std::function<void(TOptions &)> &modifier)
+{
+    auto options = std::make_shared<TOptions>();
+    if (modifier)
+        modifier(*options);
+    options->setObjectType(objectType);
+    options->setProperty(property);
+    options->setValueType(valueType);
+    return options;
+}
+
+template <typename TFunction>
+zkPropertyEditorControlOptions &zkPropertyEditorFactory::appendRule(std::vector<Rule<TFunction>> &list,
+                                                                    const QByteArray &objectType,
+                                                                    const QByteArray &property,
+                                                                    const QByteArray &valueType, TFunction function)
+{
+    list.push_back({createOptions<zkPropertyEditorControlOptions>(objectType, property, valueType, {}),
+                    std::move(function)});
+    return *list.back().options;
+}
+
+template <typename TObject, typename TValue, typename TControl>
+void zkPropertyEditorFactory::registerEditor(const QByteArray &property,
+                                             std::function<void(typename TControl::Options &)> modifier)
+{
+    using TOptions = typename TControl::Options;
+    std::shared_ptr<TOptions> options =
+        createOptions(QByteArray(TObject::staticMetaObject.className()), property, typeName<TValue>(), modifier);
+    TOptions *record = options.get();
+    m_editors.push_back({std::move(options), [record](zkPropertyEditorWidget *widget, const QByteArray &name)
+                             -> zkBaseControl * { return new TControl(widget, name, record); }});
+}
+
+template <typename TValue, typename TControl>
+void zkPropertyEditorFactory::registerEditor(const QByteArray &property,
+                                             std::function<void(typename TControl::Options &)> modifier)
+{
+    using TOptions = typename TControl::Options;
+    std::shared_ptr<TOptions> options = createOptions(QByteArray(), property, typeName<TValue>(), modifier);
+    TOptions *record = options.get();
+    m_basicEditors.push_back({std::move(options), [record](zkPropertyEditorWidget *widget, const QByteArray &name)
+                                  -> zkBaseControl * { return new TControl(widget, name, record); }});
+}
+
+template <typename TObject, typename TControl>
+void zkPropertyEditorFactory::registerCategory(const QByteArray &name,
+                                               std::function<void(zkzkCategoryOptionsControlOptions &)> modifier)
+{
+    std::shared_ptr<zkzkCategoryOptionsControlOptions> options =
+        createOptions(QByteArray(TObject::staticMetaObject.className()), name, QByteArray(), modifier);
+    zkzkCategoryOptionsControlOptions *record = options.get();
+    m_categories.push_back(
+        {[name, record](zkPropertyEditorWidget *widget) { new TControl(widget, name, record, true); },
+         std::move(options), name});
+}
+
+template <typename TObject, typename TControl>
+void zkPropertyEditorFactory::registerGroup(const QByteArray &name,
+                                            std::function<void(zkGroupControlOptions &)> modifier)
+{
+    std::shared_ptr<zkGroupControlOptions> options =
+        createOptions(QByteArray(TObject::staticMetaObject.className()), name, QByteArray(), modifier);
+    zkGroupControlOptions *record = options.get();
+    m_groups.push_back({[name, record](zkPropertyEditorWidget *widget) { new TControl(widget, name, record); },
+                        std::move(options), name});
+}
+
+template <typename TObject, typename TValue>
+zkPropertyEditorControlOptions &zkPropertyEditorFactory::registerChangedProperty(
+    const QByteArray &property, std::function<void(zkPropertyEditorWidget *, TValue)> callback)
+{
+    return appendRule<WidgetCallback>(
+        m_changedProperties, TObject::staticMetaObject.className(), property, typeName<TValue>(),
+        [callback](zkPropertyEditorWidget *widget, const QByteArray &name) {
+            callback(widget, convertedValue<TValue>(getWidgetProperty(widget, name)));
+        });
+}
+
+template <typename TObject, typename TValue>
+zkPropertyEditorControlOptions &zkPropertyEditorFactory::registerSortProperty(
+    const QByteArray &property,
+    std::function<void(zkPropertyEditorWidget *, zkPropertyEditorControlOptions &)> callback)
+{
+    return appendRule<WidgetCallback>(m_sortProperties, TObject::staticMetaObject.className(), property,
+                                      typeName<TValue>(),
+                                      [callback](zkPropertyEditorWidget *widget, const QByteArray &name) {
+                                          if (zkPropertyEditorControlOptions *options = getControlOptionsForSorting(widget, name))
+                                              callback(widget, *options);
+                                      });
+}
+
+template <typename TObject, typename TValue>
+zkPropertyEditorControlOptions &zkPropertyEditorFactory::registerSetProperty(
+    const QByteArray &property,
+    std::function<void(const zkPropertyEditorObjectWrapper *, TValue, PropertyWrites &)> callback)
+{
+    return appendRule<SetCallback>(
+        m_setProperties, TObject::staticMetaObject.className(), property, typeName<TValue>(),
+        [callback](const zkPropertyEditorObjectWrapper *wrapper, const QByteArray &, const QVariant &value,
+                   PropertyWrites &writes) { callback(wrapper, convertedValue<TValue>(value), writes); });
+}
+
+template <typename TObject, typename TValue>
+zkPropertyEditorControlOptions &zkPropertyEditorFactory::registerOnSetProperty(
+    const QByteArray &property, std::function<void(const zkPropertyEditorObjectWrapper *, TValue)> callback)
+{
+    return appendRule<OnSetCallback>(
+        m_onSetProperties, TObject::staticMetaObject.className(), property, typeName<TValue>(),
+        [callback](const zkPropertyEditorObjectWrapper *wrapper, const QByteArray &, const QVariant &value) {
+            callback(wrapper, convertedValue<TValue>(value));
+        });
+}
