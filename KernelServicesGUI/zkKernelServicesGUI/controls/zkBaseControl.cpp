@@ -189,7 +189,9 @@ void zkBaseControl::updateControl()
 void zkBaseControl::setMultiSelectHighlight(bool highlight)
 {
     m_multiSelectHighlight = highlight;
-    if (m_editor)
+    // Re-polishing repaints the input, and a repaint of many inputs costs Qt time that grows
+    // with their number; most refreshes leave the look as it was.
+    if (m_editor && m_editor->property("multiselect").toBool() != highlight)
         zkUIStyle::setControlProperty(m_editor, "multiselect", highlight);
 }
 

@@ -2,10 +2,16 @@
 
 #include "zkControlOptions.h"
 
+#include <QZKIntVector.h>
 #include <QZKVec3Control.h>
+#include <zkVectorComponents.h>
 
 #include <QIcon>
 #include <QSet>
+#include <QStringList>
+#include <QVector2D>
+#include <QVector3D>
+#include <QVector4D>
 
 #include <functional>
 
@@ -142,6 +148,78 @@ public:
     QZKVec3Control::VectorLabel vectorLabel = QZKVec3Control::LabelXYZ;
 };
 
+class zkQVector4DControlOptions : public zkBaseControlOptions,
+                                  public zkDecimalOptions,
+                                  public zkDoubleRangeOptions,
+                                  public zkValueOptions,
+                                  public zkSpacerOptions
+{
+public:
+    // 0: horizontal without the precision wheel; otherwise the widget's own layout.
+    int layout = 0;
+    // The component captions; applied only when there are at least four.
+    QStringList subLabels;
+    bool xVisible = true;
+    bool yVisible = true;
+    bool zVisible = true;
+    bool wVisible = true;
+};
+
+// A vector of the given type with every component set to value.
+template <typename Vector, typename Scalar>
+Vector zkUniformVector(Scalar value)
+{
+    Vector vector;
+    for (int i = 0; i < zkVectorSize<Vector>; ++i)
+        zkSetVectorComponent(vector, i, value);
+    return vector;
+}
+
+// The records of the integer vector sliders, which the 3D and 4D spinners share; Vector is
+// QZKIntVector2D, QZKIntVector3D or QZKIntVector4D.
+template <typename Vector>
+class zkIntVectorControlOptions : public zkBaseControlOptions, public zkTrackingOptions
+{
+public:
+    Vector minimum = zkUniformVector<Vector>(0);
+    Vector maximum = zkUniformVector<Vector>(65535);
+    Vector step = zkUniformVector<Vector>(1);
+    Vector pageStep = zkUniformVector<Vector>(10);
+    // The component captions; missing entries keep the widget's own.
+    QStringList subLabels;
+};
+
+using zkIntVector2DControlOptions = zkIntVectorControlOptions<QZKIntVector2D>;
+using zkIntVector3DControlOptions = zkIntVectorControlOptions<QZKIntVector3D>;
+using zkIntVector4DControlOptions = zkIntVectorControlOptions<QZKIntVector4D>;
+
+class zkIntVector2DSpinerControlOptions : public zkBaseControlOptions
+{
+public:
+    QZKIntVector2D minimum{0, 0};
+    QZKIntVector2D maximum{65535, 65535};
+    QZKIntVector2D step{1, 1};
+    QStringList subLabels;
+};
+
+// The records of the vector sliders; Vector is QVector2D, QVector3D or QVector4D and IntVector
+// the integer vector of the same size, which holds per-component digits.
+template <typename Vector, typename IntVector>
+class zkVectorSliderControlOptions : public zkBaseControlOptions, public zkTrackingOptions
+{
+public:
+    Vector minimum = zkUniformVector<Vector>(0.0);
+    Vector maximum = zkUniformVector<Vector>(1.0);
+    Vector lineStep = zkUniformVector<Vector>(0.1);
+    IntVector decimals = zkUniformVector<IntVector>(2);
+    IntVector displayDecimals = zkUniformVector<IntVector>(2);
+    QStringList subLabels;
+};
+
+using zkVector2DSliderControlOptions = zkVectorSliderControlOptions<QVector2D, QZKIntVector2D>;
+using zkVector3DSliderControlOptions = zkVectorSliderControlOptions<QVector3D, QZKIntVector3D>;
+using zkVector4DSliderControlOptions = zkVectorSliderControlOptions<QVector4D, QZKIntVector4D>;
+
 class zkTextureRepeatControlOptions : public zkBaseControlOptions, public zkExtraPropertiesOptions
 {
 };
@@ -171,6 +249,19 @@ class zkZkdRayFileInfoControlOptions : public zkBaseControlOptions, public zkExt
 
 class zkZkdRayFileNameControlOptions : public zkBaseControlOptions, public zkExtraPropertiesOptions
 {
+};
+
+class zkLabelControlOptions : public zkBaseControlOptions
+{
+public:
+    bool wordWrap = false;
+};
+
+class zkDirectoryControlOptions : public zkBaseControlOptions
+{
+public:
+    // Caption of the directory dialog.
+    QString title;
 };
 
 class zkFilenameControlOptions : public zkBaseControlOptions

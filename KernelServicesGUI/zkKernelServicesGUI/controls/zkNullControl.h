@@ -1,0 +1,18 @@
+#pragma once
+
+#include "zkBaseControl.h"
+
+// A caption row without an input widget: the property is named but neither shown nor edited.
+class zkNullControl : public zkBaseControl
+{
+    Q_OBJECT
+public:
+    using Options = zkBaseControlOptions;
+
+    zkNullControl(zkPropertyEditorWidget *editorWidget, const QByteArray &propertyName, Options *options)
+        : zkBaseControl(editorWidget, propertyName, options)
+    {
+        // Nothing to edit: Tab passes the row by.
+        setFocusPolicy(Qt::NoFocus);
+    }
+};
