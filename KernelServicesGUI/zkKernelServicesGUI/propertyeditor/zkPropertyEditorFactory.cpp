@@ -70,6 +70,9 @@ zkBaseControl *zkPropertyEditorFactory::getEditor(zkPropertyEditorWidget *widget
 
     const zkBaseControlOptions *options = control->getOptions();
     if (options && options->isSkipped()) {
+        // The caption sits in the row widget that the next control reuses; a deferred
+        // deletion would leave it drawn there until the event loop runs.
+        delete control->getLabel();
         delete control;
         return nullptr;
     }

@@ -12,7 +12,9 @@
 #include <zkObjectService.h>
 #include <zkScopedMultiCommand.h>
 #include <zkScopedUndo.h>
+#include <zkUndoStack.h>
 
+#include <QCoreApplication>
 #include <QDynamicPropertyChangeEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -24,24 +26,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
-// The writes of one edit form one undo step; the controller refreshes once, after both scopes
-// have closed.
-template <typename Writes>
-void writeAsOneStep(bool undoFlag, const Writes &writes)
-{
-    {
-        zkScopedUndo undo(undoFlag);
-        zkScopedMultiCommand command;
-        writes();
-    }
-    if (auto *controller = zkKernelServiceFactory::the().getService<zkControllerService>())
-        controller->refresh(true);
-}
-
 const QByteArray defaultCategoryName = QByteArrayLiteral("INTERNAL");
+
+// Rows built between two deliveries of the posted events; smaller editors never deliver them.
+constexpr int postedEventsInterval = 256;
 
 } // namespace
 
@@ -62,6 +54,8 @@ zkPropertyEditorWidget::zkPropertyEditorWidget(QWidget *parent, const QList<zkPr
     zkPropertyEditorFactory::init();
     if (auto *objectService = zkKernelServiceFactory::the().getService<zkObjectService>())
         connect(objectService, &zkObjectService::propertyChangedBS, this, &zkPropertyEditorWidget::propertyChanged);
+    connect(zkUndoStack::instance(), &zkUndoStack::indexChanged, this,
+            &zkPropertyEditorWidget::updatePendingProperties);
     clear();
 }
 
@@ -79,6 +73,14 @@ void zkPropertyEditorWidget::setCurrentObjects(const QList<zkPropertyEditorObjec
 {
     clearCurrentObjects(false);
     m_currentObjects = objects;
+    for (zkPropertyEditorObjectWrapper *wrapper : objects) {
+        if (!wrapper->isZkdObject())
+            continue;
+        // The first wrapper of an object answers for it.
+        const quint64 id = wrapper->getObject<zkdObject>().getObjectId();
+        if (!m_zkdWrappers.contains(id))
+            m_zkdWrappers.insert(id, wrapper);
+    }
     registerDynamicProperties();
     update();
 }
@@ -89,6 +91,7 @@ void zkPropertyEditorWidget::clearCurrentObjects(bool updateAfter)
     unregisterDynamicProperties();
     qDeleteAll(m_currentObjects);
     m_currentObjects.clear();
+    m_zkdWrappers.clear();
     m_storedValues.clear();
     if (updateAfter)
         update();
@@ -422,6 +425,12 @@ void zkPropertyEditorWidget::createControls(bool multiselection)
         rows.append({spareRow, layout, control});
         rowParent = layout->parentWidget();
         spareRow = nullptr;
+        // Qt compresses the layout request that each new row and control posts by scanning every
+        // event posted since the event loop last ran; delivering the posted events now and then
+        // keeps the build of a large editor linear. Whatever else was posted is delivered with
+        // them, in the middle of the build.
+        if (rows.size() % postedEventsInterval == 0)
+            QCoreApplication::sendPostedEvents();
     }
     delete spareRow;
     m_currentControlLayoutWidget = nullptr;
@@ -576,6 +585,20 @@ void zkPropertyEditorWidget::setProperties(const PropertyValues &values, bool un
     });
 }
 
+void zkPropertyEditorWidget::writeAsOneStep(bool undoFlag, const std::function<void()> &writes)
+{
+    {
+        const QScopedValueRollback<bool> writing(m_writing, true);
+        zkScopedUndo undo(undoFlag);
+        zkScopedMultiCommand command;
+        writes();
+    }
+    if (!m_writing)
+        updatePendingProperties();
+    if (auto *controller = zkKernelServiceFactory::the().getService<zkControllerService>())
+        controller->refresh(true);
+}
+
 void zkPropertyEditorWidget::setPropertyInternal(zkPropertyEditorObjectWrapper *wrapper, const QByteArray &name,
                                                  const QVariant &value)
 {
@@ -682,6 +705,25 @@ void zkPropertyEditorWidget::updatePropertyNoSignal(zkPropertyEditorObjectWrappe
     if (!wrapper)
         return;
     wrapper->propertyChanged(name);
+    // The writes of an edit, or of an undo or redo, refresh each row once, when they are over:
+    // a step over many objects would otherwise refresh the row once per object.
+    if (m_writing || zkUndoStack::instance()->isReplaying()) {
+        if (!m_pendingUpdates.contains(name))
+            m_pendingUpdates.append(name);
+        return;
+    }
+    updateControlAndRules(name);
+}
+
+void zkPropertyEditorWidget::updatePendingProperties()
+{
+    const QList<QByteArray> names = std::exchange(m_pendingUpdates, {});
+    for (const QByteArray &name : names)
+        updateControlAndRules(name);
+}
+
+void zkPropertyEditorWidget::updateControlAndRules(const QByteArray &name)
+{
     updateControl(name);
     zkPropertyEditorFactory::updateChangedProperties(this, getInheritanceHierarchy(), name);
 }
@@ -719,11 +761,7 @@ void zkPropertyEditorWidget::updatePropertyRecursive(const QByteArray &name, zkP
 
 zkPropertyEditorObjectWrapper *zkPropertyEditorWidget::getObjectWrapper(const zkdObject &object) const
 {
-    for (zkPropertyEditorObjectWrapper *wrapper : m_currentObjects) {
-        if (wrapper->isZkdObject() && wrapper->getObject<zkdObject>() == object)
-            return wrapper;
-    }
-    return nullptr;
+    return m_zkdWrappers.value(object.getObjectId());
 }
 
 zkPropertyEditorObjectWrapper *zkPropertyEditorWidget::getObjectWrapper(const QObject *object) const

@@ -8,6 +8,7 @@
 #include <zkdObject.h>
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QPair>
@@ -167,6 +168,7 @@ signals:
 
 private slots:
     void propertyChanged(const zkdObject &object, const QByteArray &name);
+    void updatePendingProperties();
 
 private:
     struct Row
@@ -182,15 +184,21 @@ private:
     void placeRows(QList<Row> &rows, const QList<QByteArray> &hierarchy);
     void linkFocusChain(const QList<Row> &rows);
     void registerExtraProperties(zkBaseControl *control);
+    // The writes form one undo step; the controller refreshes once, after the scopes closed.
+    void writeAsOneStep(bool undoFlag, const std::function<void()> &writes);
     void setPropertyInternal(zkPropertyEditorObjectWrapper *wrapper, const QByteArray &name, const QVariant &value);
     bool hasSameProperty(zkPropertyEditorObjectWrapper *reference, const QByteArray &name,
                          const QByteArray &typeName, bool &sameValue) const;
     void updateMultiselectionSameValue();
     void updatePropertyNoSignal(zkPropertyEditorObjectWrapper *wrapper, const QByteArray &name);
+    void updateControlAndRules(const QByteArray &name);
     void updateControl(const QByteArray &name);
 
     QList<zkPropertyEditorFactory *> m_factories;
     QList<zkPropertyEditorObjectWrapper *> m_currentObjects;
+    // The kernel objects' wrappers by object id: a change notification finds its wrapper without
+    // a walk over a large selection.
+    QHash<quint64, zkPropertyEditorObjectWrapper *> m_zkdWrappers;
     zkCategoryControl *m_defaultCategory = nullptr;
     zkzkCategoryOptionsControlOptions m_defaultCategoryOptions;
     QMap<QByteArray, zkBaseControl *> m_controls;
@@ -199,6 +207,10 @@ private:
     bool m_verticalScroll;
     bool m_hasCache;
     bool m_updating = false;
+    // While the editor writes, or the undo stack replays a step, a notification refreshes its
+    // wrapper at once and the property's row and change rules once that is over.
+    bool m_writing = false;
+    QList<QByteArray> m_pendingUpdates;
     bool m_createBasicEditors = true;
     QWidget *m_currentControlLayoutWidget = nullptr;
     QByteArray m_parentPropertyName;

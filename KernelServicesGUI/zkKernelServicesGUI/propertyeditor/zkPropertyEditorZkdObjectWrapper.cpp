@@ -82,7 +82,9 @@ void zkPropertyEditorZkdObjectWrapper::updateCachedProperty(const QByteArray &na
 
 void zkPropertyEditorZkdObjectWrapper::propertyChanged(const QByteArray &name)
 {
-    updateCachedProperty(name, m_object.property(name.constData()));
+    // Read through the live object, which takes the name as it is.
+    const auto data = m_object.ptr();
+    updateCachedProperty(name, data ? data->property(name) : QVariant());
 }
 
 QList<QByteArray> zkPropertyEditorZkdObjectWrapper::getInheritanceHierarchy() const
@@ -92,10 +94,12 @@ QList<QByteArray> zkPropertyEditorZkdObjectWrapper::getInheritanceHierarchy() co
         std::fprintf(stderr, "zkPropertyEditorZkdObjectWrapper::getInheritanceHierarchy: obj is NULL!\n");
         return {};
     }
-    QList<QByteArray> hierarchy;
-    for (const QMetaObject *metaObject = data->metaObject(); metaObject; metaObject = metaObject->superClass())
-        hierarchy.append(metaObject->className());
-    return hierarchy;
+    // Asked for at every write; an object's class never changes.
+    if (m_hierarchy.isEmpty()) {
+        for (const QMetaObject *metaObject = data->metaObject(); metaObject; metaObject = metaObject->superClass())
+            m_hierarchy.append(metaObject->className());
+    }
+    return m_hierarchy;
 }
 
 void zkPropertyEditorZkdObjectWrapper::setProperty(const QByteArray &name, const QVariant &value)

@@ -4,7 +4,7 @@
 
 #include <zkdObject.h>
 
-#include <QMap>
+#include <QHash>
 
 // Wraps a kernel object. All values are fetched from the object service in one request and
 // served from a cache; the cache learns of changes only through propertyChanged(), which the
@@ -40,5 +40,6 @@ private:
 
     zkdObject m_object;
     mutable QList<zkQRPCMetaProperty> m_cache;
-    mutable QMap<QByteArray, int> m_index;
+    mutable QHash<QByteArray, int> m_index;
+    mutable QList<QByteArray> m_hierarchy;
 };
