@@ -1,91 +1,74 @@
-// The demo application: builds the sample scene in the in-memory kernel and lists every object
-// with its properties as the property editor's object wrappers see them.
+// The demo application: the sample scene of the in-memory kernel in a list beside a property
+// editor on the selected objects, with undo and redo.
 
-#include <zkPropertyEditorZkdObjectWrapper.h>
+#include "zkDemoSceneList.h"
+#include "zkDemoWindow.h"
+
 #include <zkSampleScene.h>
-#include <zkdObjectManager.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QQuaternion>
+#include <QFile>
+#include <QPixmap>
 #include <QTextStream>
-#include <QVector2D>
-#include <QVector3D>
+
+#include <cstdio>
 
 namespace {
 
-QString formatNumber(double value)
+QString styleSheet()
 {
-    return QString::number(value, 'g', 6);
-}
-
-QString formatValue(const QVariant &value)
-{
-    if (!value.isValid())
-        return QStringLiteral("<invalid>");
-    switch (value.userType()) {
-    case QMetaType::QVector2D: {
-        const auto v = value.value<QVector2D>();
-        return QStringLiteral("(%1, %2)").arg(formatNumber(v.x()), formatNumber(v.y()));
-    }
-    case QMetaType::QVector3D: {
-        const auto v = value.value<QVector3D>();
-        return QStringLiteral("(%1, %2, %3)").arg(formatNumber(v.x()), formatNumber(v.y()), formatNumber(v.z()));
-    }
-    case QMetaType::QQuaternion: {
-        const auto q = value.value<QQuaternion>();
-        return QStringLiteral("(%1; %2, %3, %4)")
-                .arg(formatNumber(q.scalar()), formatNumber(q.x()), formatNumber(q.y()), formatNumber(q.z()));
-    }
-    case QMetaType::Float:
-    case QMetaType::Double:
-        return formatNumber(value.toDouble());
-    case QMetaType::QStringList:
-        return value.toStringList().join(QStringLiteral(", "));
-    default:
-        break;
-    }
-    const zkdObject object = zkdObjectManager::fromVariant(value);
-    if (!object.isNull())
-        return QStringLiteral("%1 #%2").arg(object.getTypeName()).arg(object.getObjectId());
-    if (value.canConvert<QString>() && !value.toString().isEmpty())
-        return value.toString();
-    if (QMetaType::typeFlags(value.userType()) & QMetaType::IsEnumeration)
-        return QString::number(value.toInt());
-    if (value.canConvert<QVariantList>()) {
-        QStringList items;
-        for (const QVariant &item : value.value<QVariantList>())
-            items.append(formatValue(item));
-        return QLatin1Char('[') + items.join(QStringLiteral(", ")) + QLatin1Char(']');
-    }
-    return value.canConvert<QString>() ? value.toString() : QStringLiteral("<%1>").arg(QLatin1String(value.typeName()));
-}
-
-void printObject(QTextStream &out, const zkdObject &object)
-{
-    const zkPropertyEditorZkdObjectWrapper wrapper(object);
-    out << object.getTypeName() << " \"" << object.property("name").toString() << "\"\n";
-    for (int i = 0; i < wrapper.getPropertyCount(); ++i) {
-        const zkQRPCMetaProperty meta = wrapper.getMetaProperty(i);
-        out << "  " << meta.name << " (" << meta.value.typeName() << (meta.isWritable() ? "" : ", read-only")
-            << ") = " << formatValue(meta.value) << '\n';
-    }
+    QFile file(QStringLiteral(":/zkDemo/zkDemo.qss"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zkDemo"));
+    app.setStyleSheet(styleSheet());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Lists the sample scene's objects and their properties."));
+    parser.setApplicationDescription(
+        QStringLiteral("Shows the sample scene's objects beside a property editor on the selected ones."));
     parser.addHelpOption();
+    const QCommandLineOption selectOption(QStringLiteral("select"),
+                                          QStringLiteral("Selects the objects with these comma-separated names."),
+                                          QStringLiteral("names"));
+    const QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"), QStringLiteral("Writes the window to a PNG file and exits."),
+        QStringLiteral("file"));
+    const QCommandLineOption listRowsOption(QStringLiteral("list-rows"),
+                                            QStringLiteral("Prints the editor's rows, one line each."));
+    parser.addOptions({selectOption, screenshotOption, listRowsOption});
     parser.process(app);
 
-    QTextStream out(stdout);
-    for (const zkdObject &object : zkSampleScene::build())
-        printObject(out, object);
-    return 0;
+    zkDemoWindow window(zkSampleScene::build());
+    window.resize(1200, 780);
+    if (parser.isSet(selectOption)) {
+        const QStringList names = parser.value(selectOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        for (const QString &name : window.getSceneList()->selectByNames(names))
+            std::fprintf(stderr, "zkDemo: no object named '%s'\n", qPrintable(name));
+    }
+    window.show();
+
+    if (parser.isSet(listRowsOption)) {
+        QTextStream out(stdout);
+        for (const QString &line : window.getRowLines())
+            out << line << '\n';
+    }
+    if (parser.isSet(screenshotOption)) {
+        // Lets deferred layouts and deletions run before the window is drawn.
+        QApplication::processEvents();
+        const QString file = parser.value(screenshotOption);
+        if (!window.grab().save(file, "PNG")) {
+            std::fprintf(stderr, "zkDemo: couldn't write '%s'\n", qPrintable(file));
+            return 1;
+        }
+        return 0;
+    }
+    return QApplication::exec();
 }

@@ -1,0 +1,98 @@
+#include "zkDemoWindow.h"
+
+#include "zkDemoSceneList.h"
+#include "zkDemoUndoActions.h"
+
+#include <zkBaseControl.h>
+#include <zkPropertyEditorWidget.h>
+#include <zkPropertyEditorZkdObjectWrapper.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+zkDemoWindow::zkDemoWindow(const QList<zkdObject> &objects, QWidget *parent)
+    : QMainWindow(parent)
+    , m_sceneList(new zkDemoSceneList)
+    , m_caption(new QLabel)
+    , m_undoActions(new zkDemoUndoActions(this))
+{
+    setWindowTitle(tr("zkKernelServicesGUI Demo"));
+
+    auto *editorPanel = new QWidget;
+    editorPanel->setObjectName(QStringLiteral("EditorPanel"));
+    m_editor = new zkPropertyEditorWidget(editorPanel, {});
+    m_caption->setObjectName(QStringLiteral("SelectionCaption"));
+    m_caption->setTextFormat(Qt::RichText);
+    auto *panelLayout = new QVBoxLayout(editorPanel);
+    panelLayout->setContentsMargins(6, 6, 6, 6);
+    panelLayout->addWidget(m_caption);
+    panelLayout->addWidget(m_editor, 1);
+
+    auto *splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(m_sceneList);
+    splitter->addWidget(editorPanel);
+    splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
+    splitter->setSizes({470, 730});
+    setCentralWidget(splitter);
+
+    createActions();
+    statusBar()->showMessage(tr("Ctrl+click or Shift+click selects several objects; their mixed values are tinted."));
+
+    connect(m_sceneList, &zkDemoSceneList::objectSelectionChanged, this, &zkDemoWindow::showObjects);
+    m_sceneList->setObjects(objects);
+    showObjects({});
+}
+
+void zkDemoWindow::createActions()
+{
+    QAction *undo = m_undoActions->getUndoAction();
+    QAction *redo = m_undoActions->getRedoAction();
+    undo->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    redo->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(undo);
+    edit->addAction(redo);
+
+    QToolBar *toolBar = addToolBar(tr("Edit"));
+    toolBar->setObjectName(QStringLiteral("EditToolBar"));
+    toolBar->setMovable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolBar->addAction(undo);
+    toolBar->addAction(redo);
+}
+
+void zkDemoWindow::showObjects(const QList<zkdObject> &objects)
+{
+    QList<zkPropertyEditorObjectWrapper *> wrappers;
+    for (const zkdObject &object : objects)
+        wrappers.append(new zkPropertyEditorZkdObjectWrapper(object));
+    m_editor->setCurrentObjects(wrappers);
+
+    if (objects.isEmpty()) {
+        m_caption->setText(tr("Select objects in the list to edit their properties."));
+    } else if (objects.size() == 1) {
+        const zkdObject &object = objects.first();
+        m_caption->setText(QStringLiteral("<b>%1</b>&nbsp;&nbsp;<span style=\"color:#6b7280\">%2</span>")
+                               .arg(object.property("name").toString().toHtmlEscaped(), object.getTypeName()));
+    } else {
+        m_caption->setText(tr("<b>%n objects</b>&nbsp;&nbsp;<span style=\"color:#6b7280\">shared properties; "
+                              "mixed values are tinted</span>",
+                              nullptr, objects.size()));
+    }
+}
+
+QStringList zkDemoWindow::getRowLines() const
+{
+    QStringList lines;
+    for (const zkBaseControl *control = m_editor->getFirstControl(); control; control = control->getNext())
+        lines.append(QString::fromUtf8(control->getPropertyName()) + QLatin1Char('\t') + control->getLabelName());
+    return lines;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <zkdObject.h>
+
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+
+class QLabel;
+class zkDemoSceneList;
+class zkDemoUndoActions;
+class zkPropertyEditorWidget;
+
+// The demo's main window: the scene's objects in a list beside a property editor on the
+// objects selected there, with Undo and Redo of the kernel's undo stack in the Edit menu and
+// the tool bar.
+class zkDemoWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit zkDemoWindow(const QList<zkdObject> &objects, QWidget *parent = nullptr);
+
+    zkDemoSceneList *getSceneList() const { return m_sceneList; }
+    zkPropertyEditorWidget *getEditor() const { return m_editor; }
+    zkDemoUndoActions *getUndoActions() const { return m_undoActions; }
+
+    // The editor's rows in display order, one "<property>\t<caption>" line each.
+    QStringList getRowLines() const;
+
+private:
+    void createActions();
+    void showObjects(const QList<zkdObject> &objects);
+
+    zkDemoSceneList *m_sceneList;
+    // Created with its panel, which it needs as parent.
+    zkPropertyEditorWidget *m_editor = nullptr;
+    QLabel *m_caption;
+    zkDemoUndoActions *m_undoActions;
+};
