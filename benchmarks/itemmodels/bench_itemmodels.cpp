@@ -1,0 +1,308 @@
+// Timings of zkItemModel and zkProxyModel against Qt's QStandardItemModel and
+// QSortFilterProxyModel on a tree of 100 x 10 x 100 = 101,100 rows, printed as ratios.
+// Each figure is the best of several runs; build with optimisation (the default build type).
+// Arguments name the figures to run (build, reload, filter, inserts); none runs them all.
+
+#include <zkItemModel.h>
+#include <zkModelItem.h>
+#include <zkProxyModel.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QRegExp>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <limits>
+#include <memory>
+
+namespace {
+
+constexpr int topCount = 100;
+constexpr int midCount = 10;
+constexpr int leafCount = 100;
+constexpr int totalRows = topCount + topCount * midCount + topCount * midCount * leafCount;
+constexpr int runs = 5;
+
+quint64 topId(int i)
+{
+    return 1 + i;
+}
+
+quint64 midId(int i, int j)
+{
+    return 1000 + i * midCount + j;
+}
+
+quint64 leafId(int i, int j, int k)
+{
+    return 100000 + (i * midCount + j) * leafCount + k;
+}
+
+QString nameOf(quint64 id)
+{
+    return QStringLiteral("Item ") + QString::number(id);
+}
+
+// An item of the scene tree above; its update() builds its children through setChildren(), as
+// the library's concrete items do.
+class BenchItem : public zkModelItem
+{
+public:
+    enum Level { Root, Top, Mid, Leaf };
+
+    BenchItem(Level level, int i, int j, quint64 id) : m_level(level), m_i(i), m_j(j), m_id(id) {}
+
+    QVariant getId() override { return QVariant::fromValue(m_id); }
+
+protected:
+    void update() override
+    {
+        if (m_level != Root)
+            setText(nameOf(m_id));
+        QList<zkModelItem *> children;
+        switch (m_level) {
+        case Root:
+            children.reserve(topCount);
+            for (int i = 0; i < topCount; ++i)
+                children.append(new BenchItem(Top, i, 0, topId(i)));
+            break;
+        case Top:
+            children.reserve(midCount);
+            for (int j = 0; j < midCount; ++j)
+                children.append(new BenchItem(Mid, m_i, j, midId(m_i, j)));
+            break;
+        case Mid:
+            children.reserve(leafCount);
+            for (int k = 0; k < leafCount; ++k)
+                children.append(new BenchItem(Leaf, m_i, m_j, leafId(m_i, m_j, k)));
+            break;
+        case Leaf:
+            return;
+        }
+        setChildren(children);
+    }
+
+private:
+    Level m_level;
+    int m_i;
+    int m_j;
+    quint64 m_id;
+};
+
+void populate(zkModelItem *item)
+{
+    const int count = item->childCount();
+    for (int row = 0; row < count; ++row)
+        populate(item->child(row));
+}
+
+std::unique_ptr<zkItemModel> buildItemModel()
+{
+    auto model = std::make_unique<zkItemModel>();
+    auto *root = new BenchItem(BenchItem::Root, 0, 0, 0);
+    model->setRootItem(root);
+    populate(root);
+    return model;
+}
+
+std::unique_ptr<QStandardItemModel> buildStandardModel()
+{
+    auto model = std::make_unique<QStandardItemModel>();
+    QStandardItem *root = model->invisibleRootItem();
+    for (int i = 0; i < topCount; ++i) {
+        auto *top = new QStandardItem(nameOf(topId(i)));
+        for (int j = 0; j < midCount; ++j) {
+            auto *mid = new QStandardItem(nameOf(midId(i, j)));
+            for (int k = 0; k < leafCount; ++k)
+                mid->appendRow(new QStandardItem(nameOf(leafId(i, j, k))));
+            top->appendRow(mid);
+        }
+        root->appendRow(top);
+    }
+    return model;
+}
+
+// Visits every row a view could show, as an expanded view does; returns their number.
+int traverse(const QAbstractItemModel &model, const QModelIndex &parent = QModelIndex())
+{
+    const int rows = model.rowCount(parent);
+    int count = rows;
+    for (int row = 0; row < rows; ++row)
+        count += traverse(model, model.index(row, 0, parent));
+    return count;
+}
+
+// The best time of runs, in milliseconds; prepare runs untimed before each measured run.
+double bestOf(const std::function<void()> &prepare, const std::function<void()> &measured,
+              const std::function<void()> &cleanup = [] {})
+{
+    double best = std::numeric_limits<double>::max();
+    for (int run = 0; run < runs; ++run) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        measured();
+        best = std::min(best, timer.nsecsElapsed() / 1e6);
+        cleanup();
+    }
+    return best;
+}
+
+void printRatio(const char *figure, const char *ours, double ourTime, const char *theirs, double theirTime,
+                const char *goal)
+{
+    std::printf("%-44s %s %8.1f ms | %s %8.1f ms | ratio %.2f (goal %s)\n", figure, ours, ourTime, theirs,
+                theirTime, ourTime / theirTime, goal);
+}
+
+struct FilterFigure
+{
+    double ours;
+    double qt;
+    int ourRows;
+    int qtRows;
+};
+
+FilterFigure measureRecursiveFilter(zkItemModel &source, const QString &pattern)
+{
+    FilterFigure figure{};
+    std::unique_ptr<zkProxyModel> ours;
+    figure.ours = bestOf(
+        [&] {
+            ours = std::make_unique<zkProxyModel>();
+            ours->setSourceModel(&source);
+            ours->setRecursiveMatchingEnabled(true);
+        },
+        [&] {
+            ours->setFilterRegExp(QRegExp(pattern));
+            figure.ourRows = traverse(*ours);
+        },
+        [&] { ours.reset(); });
+    std::unique_ptr<QSortFilterProxyModel> qt;
+    figure.qt = bestOf(
+        [&] {
+            qt = std::make_unique<QSortFilterProxyModel>();
+            qt->setSourceModel(&source);
+            qt->setRecursiveFilteringEnabled(true);
+        },
+        [&] {
+            qt->setFilterRegExp(QRegExp(pattern));
+            figure.qtRows = traverse(*qt);
+        },
+        [&] { qt.reset(); });
+    return figure;
+}
+
+double figureBuild()
+{
+    std::unique_ptr<zkItemModel> itemModel;
+    const double build = bestOf([] {}, [&] { itemModel = buildItemModel(); }, [&] { itemModel.reset(); });
+    std::unique_ptr<QStandardItemModel> standardModel;
+    const double standardBuild = bestOf([] {}, [&] { standardModel = buildStandardModel(); },
+                                        [&] { standardModel.reset(); });
+    printRatio("build", "zkItemModel", build, "QStandardItemModel", standardBuild, "<= 1.0");
+    return build;
+}
+
+// Every row is rebuilt and takes over its old row silently.
+void figureReload(double build)
+{
+    const std::unique_ptr<zkItemModel> itemModel = buildItemModel();
+    int notices = 0;
+    const auto count = [&notices] { ++notices; };
+    QObject::connect(itemModel.get(), &QAbstractItemModel::modelAboutToBeReset, count);
+    QObject::connect(itemModel.get(), &QAbstractItemModel::rowsAboutToBeInserted, count);
+    QObject::connect(itemModel.get(), &QAbstractItemModel::rowsAboutToBeRemoved, count);
+    QObject::connect(itemModel.get(), &QAbstractItemModel::rowsAboutToBeMoved, count);
+    QObject::connect(itemModel.get(), &QAbstractItemModel::dataChanged, count);
+    const double reload = bestOf([] {}, [&] { itemModel->reload(); });
+    printRatio("full reload, unchanged ids", "reload", reload, "build", build, "<= 1.0");
+    std::printf("%-44s %d (expected 0)\n", "  resets, row and data notices of the reloads", notices);
+}
+
+void figureFilters()
+{
+    const std::unique_ptr<zkItemModel> itemModel = buildItemModel();
+    const FilterFigure rare = measureRecursiveFilter(*itemModel, QStringLiteral("^Item 150042$"));
+    printRatio("recursive filter, rare match", "zkProxyModel", rare.ours, "QSortFilterProxyModel", rare.qt, "<= 1.0");
+    std::printf("%-44s %d | %d\n", "  rows shown", rare.ourRows, rare.qtRows);
+    const FilterFigure broad = measureRecursiveFilter(*itemModel, QStringLiteral("7"));
+    printRatio("recursive filter, broad match", "zkProxyModel", broad.ours, "QSortFilterProxyModel", broad.qt,
+               "<= 1.0");
+    std::printf("%-44s %d | %d (a zkProxyModel also shows the rows below a match)\n", "  rows shown", broad.ourRows,
+                broad.qtRows);
+}
+
+// 1,000 single inserts below the middle level while a recursive filter is active and mapped.
+void figureInserts()
+{
+    constexpr int inserts = 1000;
+    const QString pattern = QStringLiteral("Item 2000[0-9]7");
+    const std::unique_ptr<zkItemModel> itemModel = buildItemModel();
+    std::unique_ptr<zkProxyModel> proxy;
+    int next = 0;
+    const double ours = bestOf(
+        [&] {
+            proxy = std::make_unique<zkProxyModel>();
+            proxy->setSourceModel(itemModel.get());
+            proxy->setRecursiveMatchingEnabled(true);
+            proxy->setFilterRegExp(QRegExp(pattern));
+            traverse(*proxy);
+        },
+        [&] {
+            for (int n = 0; n < inserts; ++n, ++next) {
+                const int i = next % topCount;
+                const int j = (next / topCount) % midCount;
+                zkModelItem *mid = itemModel->findItemById(QVariant::fromValue(midId(i, j)));
+                mid->insertChild(-1, new BenchItem(BenchItem::Leaf, i, j, 2000000 + next));
+            }
+        },
+        [&] { proxy.reset(); });
+    const std::unique_ptr<QStandardItemModel> standardModel = buildStandardModel();
+    std::unique_ptr<QSortFilterProxyModel> qtProxy;
+    next = 0;
+    const double qt = bestOf(
+        [&] {
+            qtProxy = std::make_unique<QSortFilterProxyModel>();
+            qtProxy->setSourceModel(standardModel.get());
+            qtProxy->setRecursiveFilteringEnabled(true);
+            qtProxy->setFilterRegExp(QRegExp(pattern));
+            traverse(*qtProxy);
+        },
+        [&] {
+            for (int n = 0; n < inserts; ++n, ++next) {
+                QStandardItem *mid = standardModel->item(next % topCount)->child((next / topCount) % midCount);
+                mid->appendRow(new QStandardItem(nameOf(2000000 + next)));
+            }
+        },
+        [&] { qtProxy.reset(); });
+    printRatio("1,000 single inserts, active filter", "zkItemModel+zkProxyModel", ours,
+               "QStandardItemModel+QSortFilterProxyModel", qt, "none set");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList wanted = app.arguments().mid(1);
+    const auto wants = [&wanted](const char *figure) {
+        return wanted.isEmpty() || wanted.contains(QLatin1String(figure));
+    };
+    std::printf("Item models, tree of %d x %d x %d = %d rows, best of %d runs\n", topCount, midCount, leafCount,
+                totalRows, runs);
+    if (wants("build") || wants("reload")) {
+        const double build = figureBuild();
+        if (wants("reload"))
+            figureReload(build);
+    }
+    if (wants("filter"))
+        figureFilters();
+    if (wants("inserts"))
+        figureInserts();
+    return 0;
+}
