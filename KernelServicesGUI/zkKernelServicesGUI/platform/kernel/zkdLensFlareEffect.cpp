@@ -95,24 +95,24 @@ const Preset presets[] = {
     }},
 };
 
-zkdLensFlareElement presetElement(const PresetElement &spec)
+zkdLensFlareElement presetElement(const PresetElement &preset)
 {
-    const zkdLensFlareElement element = newElement(QString::fromLatin1(spec.name), spec.type);
-    if (spec.type != GhostLine) {
-        initialize(element, "color", QVariant::fromValue(spec.color));
-        initialize(element, "size", spec.size);
-        initialize(element, "intensity", spec.intensity);
+    const zkdLensFlareElement element = newElement(QString::fromLatin1(preset.name), preset.type);
+    if (preset.type != GhostLine) {
+        initialize(element, "color", QVariant::fromValue(preset.color));
+        initialize(element, "size", preset.size);
+        initialize(element, "intensity", preset.intensity);
         return element;
     }
     QList<zkdLensFlareGhost> ghosts;
     const std::shared_ptr<zkdObjectData> line = element.ptr();
-    for (const float distance : spec.ghostDistances) {
+    for (const float distance : preset.ghostDistances) {
         const auto ghost = zkdObjectManager::create<zkdLensFlareGhost>();
         ghost.ptr()->setOwner(line);
         initialize(ghost, "distance", distance);
-        initialize(ghost, "color", QVariant::fromValue(spec.color));
-        initialize(ghost, "size", spec.size);
-        initialize(ghost, "intensity", spec.intensity);
+        initialize(ghost, "color", QVariant::fromValue(preset.color));
+        initialize(ghost, "size", preset.size);
+        initialize(ghost, "intensity", preset.intensity);
         ghosts.append(ghost);
     }
     initialize(element, "ghosts", QVariant::fromValue(ghosts));
@@ -170,8 +170,8 @@ void zkdLensFlareEffect::applyPreset(zkLensFlareTypes::PresetType preset) const
         if (candidate.type != preset)
             continue;
         QList<zkdLensFlareElement> elements;
-        for (const PresetElement &spec : candidate.elements)
-            elements.append(presetElement(spec));
+        for (const PresetElement &preset : candidate.elements)
+            elements.append(presetElement(preset));
         zkdOwnedList::change<zkdLensFlareElement>(*this, elementsProperty, elements, elements,
                                                   getLensFlareElements(), undoText("Lens Flare Preset"));
         return;
