@@ -5,6 +5,8 @@
 #include <zkUIStyle.h>
 
 #include <QAction>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -312,4 +314,20 @@ bool zkBaseControl::eventFilter(QObject *watched, QEvent *event)
     // Accepting the override keeps the key from the application's shortcuts.
     event->accept();
     return true;
+}
+
+void zkBaseControl::layoutEditor(QWidget *editor, bool spacer)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor);
+    if (!spacer)
+        return;
+    auto *frame = new QFrame(this);
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setFrameShadow(QFrame::Plain);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    policy.setHorizontalStretch(1);
+    frame->setSizePolicy(policy);
+    layout->addWidget(frame);
 }

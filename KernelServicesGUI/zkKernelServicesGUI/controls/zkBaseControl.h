@@ -79,6 +79,9 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 protected:
+    // Lays the control's input widget out alone in its row; with spacer, an empty frame after
+    // it takes the spare width so that the input keeps its natural size.
+    void layoutEditor(QWidget *editor, bool spacer);
     void setLabel(QWidget *label);
     void setEditor(QWidget *editor);
 

@@ -30,19 +30,7 @@ public:
         setSuffix(options->suffix);
         setPrecision(options->decimals, options->displayDecimals);
 
-        auto *layout = new QHBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(m_widget);
-        if (options->spacer) {
-            auto *spacer = new QFrame(this);
-            spacer->setFrameShape(QFrame::NoFrame);
-            spacer->setFrameShadow(QFrame::Plain);
-            QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-            policy.setHorizontalStretch(1);
-            policy.setVerticalStretch(0);
-            spacer->setSizePolicy(policy);
-            layout->addWidget(spacer);
-        }
+        layoutEditor(m_widget, options->spacer);
     }
 
     Widget *getVectorWidget() const { return m_widget; }

@@ -40,19 +40,7 @@ protected:
         m_spinBox->setSpecialValueText(options->specialValueText);
         setEditor(m_spinBox);
 
-        auto *layout = new QHBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(m_spinBox);
-        if (options->spacer) {
-            auto *spacer = new QFrame(this);
-            spacer->setFrameShape(QFrame::NoFrame);
-            spacer->setFrameShadow(QFrame::Plain);
-            QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-            policy.setHorizontalStretch(1);
-            policy.setVerticalStretch(0);
-            spacer->setSizePolicy(policy);
-            layout->addWidget(spacer);
-        }
+        layoutEditor(m_spinBox, options->spacer);
 
         connect(m_spinBox, qOverload<Value>(&TSpinBox::valueChanged), this, [this](Value value) {
             if constexpr (std::is_floating_point_v<Value>)
