@@ -97,6 +97,7 @@ void tst_zkUndoStack::changesWithoutRecordingScopeMakeNoStep()
 {
     const auto object = createObjects(1, 1.0).first();
     object.setProperty("amount", 2.0);
+    QSignalSpy ended(stack(), &zkUndoStack::multiCommandEnded);
     {
         zkScopedUndo undo(false);
         zkScopedMultiCommand multi;
@@ -104,6 +105,8 @@ void tst_zkUndoStack::changesWithoutRecordingScopeMakeNoStep()
     }
     QCOMPARE(stack()->count(), 0);
     QCOMPARE(object.property("amount").toDouble(), 3.0);
+    // Listeners that wait for the end of a step learn of it even when nothing was recorded.
+    QCOMPARE(ended.count(), 1);
 }
 
 void tst_zkUndoStack::eachChangeIsAStepWithoutMultiCommand()
@@ -119,6 +122,7 @@ void tst_zkUndoStack::eachChangeIsAStepWithoutMultiCommand()
 void tst_zkUndoStack::nestedMultiCommandsJoinTheOutermost()
 {
     const QList<zkdUndoTestObject> objects = createObjects(2, 0.0);
+    QSignalSpy ended(stack(), &zkUndoStack::multiCommandEnded);
     {
         zkScopedUndo outerUndo(true);
         zkScopedMultiCommand outer;
@@ -129,8 +133,12 @@ void tst_zkUndoStack::nestedMultiCommandsJoinTheOutermost()
             objects.at(1).setProperty("amount", 6.0);
         }
         QCOMPARE(stack()->count(), 0);
+        QVERIFY(stack()->isInMultiCommand());
+        QCOMPARE(ended.count(), 0);
     }
     QCOMPARE(stack()->count(), 1);
+    QVERIFY(!stack()->isInMultiCommand());
+    QCOMPARE(ended.count(), 1);
     stack()->undo();
     QCOMPARE(objects.at(0).property("amount").toDouble(), 0.0);
     QCOMPARE(objects.at(1).property("amount").toDouble(), 1.0);

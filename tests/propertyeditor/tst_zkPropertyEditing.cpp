@@ -45,6 +45,22 @@ private:
     int m_mirror = 0;
 };
 
+// Has a level but none of the item's own rules.
+class zkEditTestPlainItem : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int level READ level WRITE setLevel)
+
+public:
+    int level() const { return m_level; }
+    void setLevel(int level) { log.append("level=" + QByteArray::number(m_level = level)); }
+
+    QByteArrayList log;
+
+private:
+    int m_level = 0;
+};
+
 using Shapes = QList<zkdEditTestShape>;
 
 class tst_zkPropertyEditing : public QObject
@@ -240,20 +256,30 @@ void tst_zkPropertyEditing::setRulesAndOnSetRules()
     factory->registerSetProperty<zkEditTestItem, int>("mirror", [](const zkPropertyEditorObjectWrapper *, int value, Writes &writes) {
         writes << qMakePair(QByteArray("mirror"), QVariant(value + 100));
     });
-    zkEditTestItem item;
-    const auto onSet = [&item](const char *tag) {
-        return [&item, tag](const zkPropertyEditorObjectWrapper *, int value) {
-            item.log.append(tag + QByteArray::number(value));
+    // Each rule logs into the object it ran for.
+    const auto onSet = [](const char *tag) {
+        return [tag](const zkPropertyEditorObjectWrapper *wrapper, int value) {
+            QObject *object = wrapper->getObject<QObject *>();
+            auto *item = qobject_cast<zkEditTestItem *>(object);
+            QByteArrayList &log = item ? item->log : qobject_cast<zkEditTestPlainItem *>(object)->log;
+            log.append(tag + QByteArray::number(value));
         };
     };
     factory->registerOnSetProperty<zkEditTestItem, int>("level", onSet("on level "));
     factory->registerOnSetProperty<QObject, int>("level", onSet("on base class level "));
     factory->registerOnSetProperty<zkEditTestItem, int>("mirror", onSet("on mirror "));
+    // In a mixed selection each object follows the rules of its own class, whatever the order.
+    zkEditTestItem item;
+    zkEditTestPlainItem plain;
+    zkEditTestItem second;
     zkPropertyEditorWidget editor(nullptr, {factory, zkPropertyEditorFactory::global()});
-    editor.setCurrentObjects(zkWrap({&item}));
+    editor.setCurrentObjects(zkWrap({&item, &plain, &second}));
 
     editor.setProperty("level", 5);
-    QCOMPARE(item.log.join(", "), QByteArray("level=5, on level 5, on base class level 5, mirror=101, on mirror 101"));
+    for (const zkEditTestItem *rulesItem : {&item, &second})
+        QCOMPARE(rulesItem->log.join(", "),
+                 QByteArray("level=5, on level 5, on base class level 5, mirror=101, on mirror 101"));
+    QCOMPARE(plain.log.join(", "), QByteArray("level=5, on base class level 5"));
 }
 
 void tst_zkPropertyEditing::storeAndRestore()

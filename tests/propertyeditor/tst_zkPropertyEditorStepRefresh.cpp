@@ -1,6 +1,8 @@
 #include "zkTestControls.h"
 
 #include <zkPropertyEditorZkdObjectWrapper.h>
+#include <zkScopedMultiCommand.h>
+#include <zkScopedUndo.h>
 #include <zkUndoStack.h>
 #include <zkdObjectData.h>
 #include <zkdObjectManager.h>
@@ -16,8 +18,9 @@ public:
 };
 Q_DECLARE_METATYPE(zkdStepTestShape)
 
-// The writes of one step over several objects (an edit through the editor, its undo or its redo)
-// refresh each affected row, and run its change rule, once when the step is over.
+// The writes of one step over several shown objects (an edit through the editor or straight to
+// the kernel, its undo or its redo) refresh each affected row, and run its change rule, once when
+// the step is over.
 class tst_zkPropertyEditorStepRefresh : public QObject
 {
     Q_OBJECT
@@ -47,25 +50,31 @@ void tst_zkPropertyEditorStepRefresh::initTestCase()
 
 void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce_data()
 {
+    QTest::addColumn<bool>("throughEditor");
     QTest::addColumn<int>("undos");
     QTest::addColumn<int>("redos");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("edit") << 0 << 0 << QStringLiteral("0.75");
-    QTest::newRow("undo") << 1 << 0 << QStringLiteral("0.5");
-    QTest::newRow("redo") << 1 << 1 << QStringLiteral("0.75");
+    QTest::newRow("edit") << true << 0 << 0 << QStringLiteral("0.75");
+    QTest::newRow("undo") << true << 1 << 0 << QStringLiteral("0.5");
+    QTest::newRow("redo") << true << 1 << 1 << QStringLiteral("0.75");
+    QTest::newRow("kernel step") << false << 0 << 0 << QStringLiteral("0.75");
+    QTest::newRow("kernel step undone") << false << 1 << 0 << QStringLiteral("0.5");
 }
 
 void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce()
 {
+    QFETCH(bool, throughEditor);
     QFETCH(int, undos);
     QFETCH(int, redos);
     QFETCH(QString, shown);
 
+    QList<zkdStepTestShape> shapes;
     QList<zkPropertyEditorObjectWrapper *> wrappers;
     for (int i = 0; i < 5; ++i) {
         const auto shape = zkdObjectManager::create<zkdStepTestShape>();
         shape.setProperty("roughness", 0.5 + i);
+        shapes.append(shape);
         wrappers.append(new zkPropertyEditorZkdObjectWrapper(shape));
     }
     auto *factory = new zkPropertyEditorFactory;
@@ -80,7 +89,15 @@ void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce()
 
     const auto resetCounts = [&] { roughness->updates = mirror->updates = s_ruleRuns = 0; };
     resetCounts();
-    roughness->setPropertyValue(0.75);
+    if (throughEditor) {
+        roughness->setPropertyValue(0.75);
+    } else {
+        zkScopedUndo undo(true);
+        zkScopedMultiCommand step;
+        for (const zkdStepTestShape &shape : qAsConst(shapes))
+            shape.setProperty("roughness", 0.75);
+        QCOMPARE(roughness->updates, 0);
+    }
     for (int i = 0; i < undos; ++i) {
         resetCounts();
         zkUndoStack::instance()->undo();

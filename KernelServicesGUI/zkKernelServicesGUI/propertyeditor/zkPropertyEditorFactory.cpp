@@ -204,14 +204,10 @@ bool zkPropertyEditorFactory::customHandledProperty(zkPropertyEditorWidget *widg
 {
     if (!widget || !wrapper)
         return false;
-    bool handled = false;
-    visitRules(widget, hierarchy, property, &zkPropertyEditorFactory::m_setProperties,
-               [&](const SetCallback &callback) {
-                   callback(wrapper, property, value, writes);
-                   handled = true;
-                   return false;
-               });
-    return handled;
+    const SetCallback set = getWriteRules(widget, hierarchy, property).set;
+    if (set)
+        set(wrapper, property, value, writes);
+    return bool(set);
 }
 
 void zkPropertyEditorFactory::handleDependentProperties(zkPropertyEditorWidget *widget,
@@ -221,11 +217,26 @@ void zkPropertyEditorFactory::handleDependentProperties(zkPropertyEditorWidget *
 {
     if (!widget || !wrapper)
         return;
+    for (const OnSetCallback &callback : getWriteRules(widget, hierarchy, property).onSet)
+        callback(wrapper, property, value);
+}
+
+zkPropertyWriteRules zkPropertyEditorFactory::getWriteRules(zkPropertyEditorWidget *widget,
+                                                            const QList<QByteArray> &hierarchy,
+                                                            const QByteArray &property)
+{
+    zkPropertyWriteRules rules;
+    visitRules(widget, hierarchy, property, &zkPropertyEditorFactory::m_setProperties,
+               [&rules](const SetCallback &callback) {
+                   rules.set = callback;
+                   return false;
+               });
     visitRules(widget, hierarchy, property, &zkPropertyEditorFactory::m_onSetProperties,
-               [&](const OnSetCallback &callback) {
-                   callback(wrapper, property, value);
+               [&rules](const OnSetCallback &callback) {
+                   rules.onSet.push_back(callback);
                    return true;
                });
+    return rules;
 }
 
 QVariant zkPropertyEditorFactory::getWidgetProperty(zkPropertyEditorWidget *widget, const QByteArray &property)

@@ -16,6 +16,7 @@
 class zkBaseControl;
 class zkPropertyEditorObjectWrapper;
 class zkPropertyEditorWidget;
+struct zkPropertyWriteRules;
 struct zkQRPCMetaProperty;
 
 // The registry that turns an object type, a property and a value type into a control, and that
@@ -106,6 +107,10 @@ public:
     static void handleDependentProperties(zkPropertyEditorWidget *widget, const zkPropertyEditorObjectWrapper *wrapper,
                                           const QList<QByteArray> &hierarchy, const QByteArray &property,
                                           const QVariant &value);
+    // The set and on-set rules of the property for the classes, resolved once so that a write to
+    // many objects of one class need not look them up per object.
+    static zkPropertyWriteRules getWriteRules(zkPropertyEditorWidget *widget, const QList<QByteArray> &hierarchy,
+                                              const QByteArray &property);
 
 private:
     // Owned factories are deleted by the widget that was given them.
@@ -165,6 +170,13 @@ private:
     std::vector<Rule<SetCallback>> m_setProperties;
     std::vector<Rule<OnSetCallback>> m_onSetProperties;
     std::vector<Rule<WidgetCallback>> m_sortProperties;
+};
+
+struct zkPropertyWriteRules
+{
+    // The first matching set rule; empty when the write goes through as requested.
+    zkPropertyEditorFactory::SetCallback set;
+    std::vector<zkPropertyEditorFactory::OnSetCallback> onSet;
 };
 
 template <typename TValue>

@@ -56,6 +56,8 @@ zkPropertyEditorWidget::zkPropertyEditorWidget(QWidget *parent, const QList<zkPr
         connect(objectService, &zkObjectService::propertyChangedBS, this, &zkPropertyEditorWidget::propertyChanged);
     connect(zkUndoStack::instance(), &zkUndoStack::indexChanged, this,
             &zkPropertyEditorWidget::updatePendingProperties);
+    connect(zkUndoStack::instance(), &zkUndoStack::multiCommandEnded, this,
+            &zkPropertyEditorWidget::updatePendingProperties);
     clear();
 }
 
@@ -593,10 +595,30 @@ void zkPropertyEditorWidget::writeAsOneStep(bool undoFlag, const std::function<v
         zkScopedMultiCommand command;
         writes();
     }
-    if (!m_writing)
+    if (!m_writing) {
+        // Descriptions may register rules between steps.
+        m_writeRules.clear();
+        m_lastWriteRules = nullptr;
         updatePendingProperties();
+    }
     if (auto *controller = zkKernelServiceFactory::the().getService<zkControllerService>())
         controller->refresh(true);
+}
+
+const zkPropertyWriteRules *zkPropertyEditorWidget::getWriteRules(const QList<QByteArray> &hierarchy,
+                                                                   const QByteArray &name)
+{
+    // A class name stands for its whole hierarchy.
+    const QByteArray &className = hierarchy.isEmpty() ? QByteArray() : hierarchy.first();
+    if (m_lastWriteRules && m_lastWriteRulesKey.second == name && m_lastWriteRulesKey.first == className)
+        return m_lastWriteRules;
+    WriteRulesKey key(className, name);
+    std::shared_ptr<zkPropertyWriteRules> &rules = m_writeRules[key];
+    if (!rules)
+        rules = std::make_shared<zkPropertyWriteRules>(zkPropertyEditorFactory::getWriteRules(this, hierarchy, name));
+    m_lastWriteRulesKey = std::move(key);
+    m_lastWriteRules = rules.get();
+    return m_lastWriteRules;
 }
 
 void zkPropertyEditorWidget::setPropertyInternal(zkPropertyEditorObjectWrapper *wrapper, const QByteArray &name,
@@ -604,22 +626,27 @@ void zkPropertyEditorWidget::setPropertyInternal(zkPropertyEditorObjectWrapper *
 {
     if (!wrapper)
         return;
+    const QScopedValueRollback<zkPropertyEditorObjectWrapper *> written(m_writtenObject, wrapper);
     const QList<QByteArray> hierarchy = wrapper->getInheritanceHierarchy();
-    PropertyValues writes;
-    if (!zkPropertyEditorFactory::customHandledProperty(this, wrapper, hierarchy, name, value, writes)) {
-        wrapper->setProperty(name, value);
-        zkPropertyEditorFactory::handleDependentProperties(this, wrapper, hierarchy, name, value);
+    const zkPropertyWriteRules *rules = getWriteRules(hierarchy, name);
+    const auto writeThrough = [&](const QVariant &written) {
+        wrapper->setProperty(name, written);
+        for (const zkPropertyEditorFactory::OnSetCallback &onSet : rules->onSet)
+            onSet(wrapper, name, written);
+    };
+    if (!rules->set) {
+        writeThrough(value);
         return;
     }
     // A set rule replaced the write: its own property is written directly, others pass through
     // their own rules.
+    PropertyValues writes;
+    rules->set(wrapper, name, value, writes);
     for (const auto &write : qAsConst(writes)) {
-        if (write.first == name) {
-            wrapper->setProperty(write.first, write.second);
-            zkPropertyEditorFactory::handleDependentProperties(this, wrapper, hierarchy, name, write.second);
-        } else {
+        if (write.first == name)
+            writeThrough(write.second);
+        else
             setPropertyInternal(wrapper, write.first, write.second);
-        }
     }
 }
 
@@ -683,8 +710,13 @@ void zkPropertyEditorWidget::updateMultiselectionSameValue()
 
 void zkPropertyEditorWidget::propertyChanged(const zkdObject &object, const QByteArray &name)
 {
-    if (!m_currentObjects.isEmpty())
-        updatePropertyNoSignal(getObjectWrapper(object), name);
+    if (!m_currentObjects.isEmpty()) {
+        // While the editor writes, the notification is mostly about the object being written.
+        zkPropertyEditorObjectWrapper *wrapper =
+            m_writtenObject && m_writtenObject->getObjectId() == object.getObjectId() ? m_writtenObject
+                                                                                      : getObjectWrapper(object);
+        updatePropertyNoSignal(wrapper, name);
+    }
     emit editorPropertyChanged(object, name);
 }
 
@@ -705,9 +737,11 @@ void zkPropertyEditorWidget::updatePropertyNoSignal(zkPropertyEditorObjectWrappe
     if (!wrapper)
         return;
     wrapper->propertyChanged(name);
-    // The writes of an edit, or of an undo or redo, refresh each row once, when they are over:
-    // a step over many objects would otherwise refresh the row once per object.
-    if (m_writing || zkUndoStack::instance()->isReplaying()) {
+    // The writes of a step (an edit, whoever makes it, or an undo or redo) refresh each row once,
+    // when they are over: a step over many shown objects would otherwise refresh the row once
+    // per object, and each refresh compares the values of all of them.
+    const zkUndoStack *stack = zkUndoStack::instance();
+    if (m_writing || stack->isReplaying() || stack->isInMultiCommand()) {
         if (!m_pendingUpdates.contains(name))
             m_pendingUpdates.append(name);
         return;

@@ -18,6 +18,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 
 class QLayout;
 class QVBoxLayout;
@@ -26,6 +27,7 @@ class zkCategoryControl;
 class zkGroupControl;
 class zkPropertyEditorFactory;
 class zkPropertyEditorObjectWrapper;
+struct zkPropertyWriteRules;
 
 // Shows the properties of one or more edited objects as rows of controls, arranged in category
 // tabs and collapsible groups in the order the factories' sort rules give, and writes each edit
@@ -187,6 +189,8 @@ private:
     // The writes form one undo step; the controller refreshes once, after the scopes closed.
     void writeAsOneStep(bool undoFlag, const std::function<void()> &writes);
     void setPropertyInternal(zkPropertyEditorObjectWrapper *wrapper, const QByteArray &name, const QVariant &value);
+    // Valid until the write step ends.
+    const zkPropertyWriteRules *getWriteRules(const QList<QByteArray> &hierarchy, const QByteArray &name);
     bool hasSameProperty(zkPropertyEditorObjectWrapper *reference, const QByteArray &name,
                          const QByteArray &typeName, bool &sameValue) const;
     void updateMultiselectionSameValue();
@@ -207,10 +211,19 @@ private:
     bool m_verticalScroll;
     bool m_hasCache;
     bool m_updating = false;
-    // While the editor writes, or the undo stack replays a step, a notification refreshes its
-    // wrapper at once and the property's row and change rules once that is over.
+    // While the editor writes, a multi-command is open or the undo stack replays a step, a
+    // notification refreshes its wrapper at once and the property's row and change rules once
+    // that is over.
     bool m_writing = false;
     QList<QByteArray> m_pendingUpdates;
+    // The object being written, which most notifications of an edit are about.
+    zkPropertyEditorObjectWrapper *m_writtenObject = nullptr;
+    // The write rules by most-derived class and property, for the length of one write step; the
+    // last ones asked for are kept aside, as a step mostly writes one property of one class.
+    using WriteRulesKey = QPair<QByteArray, QByteArray>;
+    QHash<WriteRulesKey, std::shared_ptr<zkPropertyWriteRules>> m_writeRules;
+    WriteRulesKey m_lastWriteRulesKey;
+    const zkPropertyWriteRules *m_lastWriteRules = nullptr;
     bool m_createBasicEditors = true;
     QWidget *m_currentControlLayoutWidget = nullptr;
     QByteArray m_parentPropertyName;

@@ -8,6 +8,55 @@
 
 #include <cstdio>
 
+namespace {
+
+using PropertyIndex = QHash<QByteArray, int>;
+
+bool indexes(const PropertyIndex &index, const QList<zkQRPCMetaProperty> &properties)
+{
+    if (index.size() != properties.size())
+        return false;
+    for (int i = 0; i < properties.size(); ++i) {
+        if (index.value(properties.at(i).name, -1) != i)
+            return false;
+    }
+    return true;
+}
+
+// Objects of one type list the same properties in the same order, so their wrappers share one
+// index: the lookups of a write to a large selection then stay in the processor's cache instead
+// of touching one table per object.
+std::shared_ptr<const PropertyIndex> sharedIndex(quint64 typeId, const QList<zkQRPCMetaProperty> &properties)
+{
+    static QHash<quint64, std::shared_ptr<const PropertyIndex>> indices;
+    std::shared_ptr<const PropertyIndex> &shared = indices[typeId];
+    if (shared && indexes(*shared, properties))
+        return shared;
+    auto index = std::make_shared<PropertyIndex>();
+    index->reserve(properties.size());
+    for (int i = 0; i < properties.size(); ++i)
+        index->insert(properties.at(i).name, i);
+    if (!shared)
+        shared = index;
+    return index;
+}
+
+// Kernel classes have static meta-objects, so one list per class serves all their objects: a
+// write to a large selection compares the class names of every object, and one copy of them
+// stays in the processor's cache.
+QList<QByteArray> classHierarchy(const QMetaObject *metaObject)
+{
+    static QHash<const QMetaObject *, QList<QByteArray>> hierarchies;
+    QList<QByteArray> &hierarchy = hierarchies[metaObject];
+    if (hierarchy.isEmpty()) {
+        for (const QMetaObject *current = metaObject; current; current = current->superClass())
+            hierarchy.append(current->className());
+    }
+    return hierarchy;
+}
+
+} // namespace
+
 zkPropertyEditorZkdObjectWrapper::zkPropertyEditorZkdObjectWrapper(const zkdObject &object)
     : zkPropertyEditorObjectWrapper(true)
     , m_object(object)
@@ -26,14 +75,19 @@ quint64 zkPropertyEditorZkdObjectWrapper::getObjectId() const
 
 void zkPropertyEditorZkdObjectWrapper::initCache() const
 {
-    if (!m_cache.isEmpty())
+    if (m_index)
         return;
     const zkObjectService *service = zkKernelServiceFactory::the().getService<zkObjectService>();
     if (!service)
         return;
     m_cache = service->getMetaProperties(m_object);
-    for (int i = 0; i < m_cache.size(); ++i)
-        m_index.insert(m_cache.at(i).name, i);
+    m_index = sharedIndex(m_object.getTypeId(), m_cache);
+}
+
+int zkPropertyEditorZkdObjectWrapper::indexOf(const QByteArray &name) const
+{
+    initCache();
+    return m_index ? m_index->value(name, -1) : -1;
 }
 
 int zkPropertyEditorZkdObjectWrapper::getPropertyCount() const
@@ -61,23 +115,21 @@ QVariant zkPropertyEditorZkdObjectWrapper::getProperty(const QByteArray &name) c
 const QVariant &zkPropertyEditorZkdObjectWrapper::getCachedProperty(const QByteArray &name) const
 {
     static const QVariant invalid;
-    initCache();
-    const auto it = m_index.constFind(name);
-    return it == m_index.constEnd() ? invalid : m_cache.at(*it).value;
+    const int index = indexOf(name);
+    return index < 0 ? invalid : m_cache.at(index).value;
 }
 
 bool zkPropertyEditorZkdObjectWrapper::noCache(const QByteArray &name) const
 {
-    initCache();
-    const auto it = m_index.constFind(name);
-    return it != m_index.constEnd() && m_cache.at(*it).isNoCache();
+    const int index = indexOf(name);
+    return index >= 0 && m_cache.at(index).isNoCache();
 }
 
 void zkPropertyEditorZkdObjectWrapper::updateCachedProperty(const QByteArray &name, const QVariant &value)
 {
-    const auto it = m_index.constFind(name);
-    if (it != m_index.constEnd())
-        m_cache[*it].value = value;
+    const int index = indexOf(name);
+    if (index >= 0)
+        m_cache[index].value = value;
 }
 
 void zkPropertyEditorZkdObjectWrapper::propertyChanged(const QByteArray &name)
@@ -95,37 +147,37 @@ QList<QByteArray> zkPropertyEditorZkdObjectWrapper::getInheritanceHierarchy() co
         return {};
     }
     // Asked for at every write; an object's class never changes.
-    if (m_hierarchy.isEmpty()) {
-        for (const QMetaObject *metaObject = data->metaObject(); metaObject; metaObject = metaObject->superClass())
-            m_hierarchy.append(metaObject->className());
-    }
+    if (m_hierarchy.isEmpty())
+        m_hierarchy = classHierarchy(data->metaObject());
     return m_hierarchy;
 }
 
 void zkPropertyEditorZkdObjectWrapper::setProperty(const QByteArray &name, const QVariant &value)
 {
+    const int index = indexOf(name);
+    const QVariant *current = index < 0 ? nullptr : &m_cache.at(index).value;
     // Spares the kernel writes, and undo entries, that would change nothing.
-    if (!noCache(name) && getCachedProperty(name) == value)
+    if (current && !m_cache.at(index).isNoCache() && *current == value)
+        return;
+    // This runs once per selected object and edit: a write that passes the checks goes straight
+    // to the kernel, and only a refused one asks whether the object is gone.
+    const bool typeMatches = current && current->isValid() && value.userType() == current->userType();
+    if (typeMatches && m_object.setProperty(name.constData(), value))
         return;
     if (!m_object.ptr()) {
         std::fprintf(stderr, "zkPropertyEditorZkdObjectWrapper::setProperty: obj is NULL!\n");
         return;
     }
-    const QVariant current = getProperty(name);
-    if (!current.isValid()) {
+    if (!current || !current->isValid()) {
         std::fprintf(stderr, "zkPropertyEditorZkdObjectWrapper::setProperty: property does not have a valid type!\n");
         return;
     }
-    const char *currentType = current.typeName();
-    const char *valueType = value.isValid() ? value.typeName() : "invalid";
-    if (qstrcmp(currentType, valueType) != 0) {
+    if (!typeMatches) {
         std::fprintf(stderr,
                      "zkPropertyEditorZkdObjectWrapper::setProperty: property type does not match: "
                      "property type: %s type of value to be set: %s!\n",
-                     currentType, valueType);
-        return;
+                     current->typeName(), value.isValid() ? value.typeName() : "invalid");
     }
-    m_object.setProperty(name.constData(), value);
 }
 
 boost::any zkPropertyEditorZkdObjectWrapper::getObjectImpl() const

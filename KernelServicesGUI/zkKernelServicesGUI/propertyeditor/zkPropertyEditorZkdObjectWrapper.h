@@ -6,6 +6,8 @@
 
 #include <QHash>
 
+#include <memory>
+
 // Wraps a kernel object. All values are fetched from the object service in one request and
 // served from a cache; the cache learns of changes only through propertyChanged(), which the
 // editor calls on the kernel's change notification.
@@ -37,9 +39,12 @@ protected:
 
 private:
     void initCache() const;
+    // -1 for a name the object does not have.
+    int indexOf(const QByteArray &name) const;
 
     zkdObject m_object;
     mutable QList<zkQRPCMetaProperty> m_cache;
-    mutable QHash<QByteArray, int> m_index;
+    // Shared by the wrappers of objects with the same properties.
+    mutable std::shared_ptr<const QHash<QByteArray, int>> m_index;
     mutable QList<QByteArray> m_hierarchy;
 };

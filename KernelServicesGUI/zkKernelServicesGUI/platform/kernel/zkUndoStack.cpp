@@ -108,6 +108,7 @@ void zkUndoStack::endMultiCommand()
     std::unique_ptr<Step> step = std::move(m_pending);
     if (!step->isEmpty())
         push(std::move(step));
+    emit multiCommandEnded();
 }
 
 void zkUndoStack::push(std::unique_ptr<Step> step)

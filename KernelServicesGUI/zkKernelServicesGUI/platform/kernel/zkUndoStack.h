@@ -30,6 +30,8 @@ public:
 
     bool isRecording() const;
     bool isReplaying() const { return m_replaying; }
+    // True while a multi-command is open: more changes of its step may follow.
+    bool isInMultiCommand() const { return m_multiCommandDepth > 0; }
 
     // Used by the kernel and the undo scopes.
     void record(std::unique_ptr<zkUndoCommand> command);
@@ -44,6 +46,8 @@ public slots:
     void clear();
 
 signals:
+    // The outermost multi-command closed, whether or not its changes were recorded.
+    void multiCommandEnded();
     void indexChanged(int index);
     void canUndoChanged(bool canUndo);
     void canRedoChanged(bool canRedo);
