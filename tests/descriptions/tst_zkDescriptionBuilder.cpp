@@ -1,14 +1,14 @@
 #include <zkBaseControl.h>
+#include <zkCategoryControl.h>
 #include <zkDescriptionBuilder.h>
 #include <zkGroupControl.h>
-#include <zkNullControl.h>
 #include <zkPropertyEditorDescriptionBase.h>
 #include <zkPropertyEditorWidget.h>
 #include <zkPropertyEditorZkdObjectWrapper.h>
 #include <zkdObject.h>
 #include <zkdObjectManager.h>
 
-#include <QtTest>
+#include <QTest>
 
 // A kernel class whose properties the description below lists in another order than the
 // class does.
@@ -30,14 +30,15 @@ class TestLampDescription : public zkPropertyEditorDescriptionBase
 protected:
     void init() override
     {
+        const auto light = [](zkBaseControlOptions &options) { options.group = "Light"; };
         zkDescriptionBuilder<zkdTestLamp> rows(getFactory());
         rows.category("Extra", QStringLiteral("Extra Tab"))
             .group("Light", QStringLiteral("Light Settings"), rows.Expanded)
             .group("Cone", QStringLiteral("Cone Shape"))
-            .editor<bool, zkBaseControl>("useCone", [](zkBaseControlOptions &options) { options.group = "Light"; })
-            .editor<double, zkBaseControl>("intensity", [](zkBaseControlOptions &options) { options.group = "Light"; })
-            .editor<double, zkBaseControl>("radius", [](zkBaseControlOptions &options) { options.group = "Light"; })
-            .editor<double, zkBaseControl>("coneAngle", [](zkBaseControlOptions &options) { options.group = "Light"; })
+            .editor<bool, zkBaseControl>("useCone", light)
+            .editor<double, zkBaseControl>("intensity", light)
+            .editor<double, zkBaseControl>("radius", light)
+            .editor<double, zkBaseControl>("coneAngle", light)
             .editor<double, zkBaseControl>("penumbra", [](zkBaseControlOptions &options) { options.group = "Cone"; })
             .hidden<bool>("on")
             .after<double>("intensity", "coneAngle")
@@ -48,6 +49,14 @@ protected:
 
 TestLampDescription description;
 
+zkdObject createLamp(bool useCone, double intensity)
+{
+    const zkdObject lamp = zkdObjectManager::create("zkdTestLamp");
+    lamp.setProperty("useCone", useCone);
+    lamp.setProperty("intensity", intensity);
+    return lamp;
+}
+
 } // namespace
 
 class tst_zkDescriptionBuilder : public QObject
@@ -57,33 +66,16 @@ class tst_zkDescriptionBuilder : public QObject
 private slots:
     void initTestCase();
     void rowsFollowTheDeclarations();
-    void showWhenFollowsValue_data();
-    void showWhenFollowsValue();
-    void enableWhenFollowsValue_data();
-    void enableWhenFollowsValue();
-
-private:
-    static zkdObject createLamp(bool useCone, double intensity);
+    void conditionsFollowTheValues();
 };
 
 void tst_zkDescriptionBuilder::initTestCase()
 {
+    using namespace zkdProperty;
     zkdObjectManager::registerClass<zkdTestLamp>({
-        zkdProperty::value<bool>("on", true),
-        zkdProperty::value<double>("coneAngle", 30.0),
-        zkdProperty::value<double>("penumbra", 5.0),
-        zkdProperty::value<double>("radius", 2.0),
-        zkdProperty::value<double>("intensity", 1.0),
-        zkdProperty::value<bool>("useCone", false),
+        value<bool>("on", true), value<double>("coneAngle", 30.0), value<double>("penumbra", 5.0),
+        value<double>("radius", 2.0), value<double>("intensity", 1.0), value<bool>("useCone", false),
     });
-}
-
-zkdObject tst_zkDescriptionBuilder::createLamp(bool useCone, double intensity)
-{
-    const zkdObject lamp = zkdObjectManager::create("zkdTestLamp");
-    lamp.setProperty("useCone", useCone);
-    lamp.setProperty("intensity", intensity);
-    return lamp;
 }
 
 void tst_zkDescriptionBuilder::rowsFollowTheDeclarations()
@@ -98,10 +90,7 @@ void tst_zkDescriptionBuilder::rowsFollowTheDeclarations()
     QVERIFY(!light->isCollapsed());
     QCOMPARE(cone->title(), QStringLiteral("Cone Shape"));
     QVERIFY(cone->isCollapsed());
-
-    zkCategoryControl *category = editor.findCategory("Extra");
-    QVERIFY(category);
-    QCOMPARE(editor.tabText(editor.indexOf(category)), QStringLiteral("Extra Tab"));
+    QCOMPARE(editor.tabText(editor.indexOf(editor.findCategory("Extra"))), QStringLiteral("Extra Tab"));
 
     QVERIFY(!editor.getControl("on"));
     // Registered before coneAngle, placed right after it.
@@ -109,52 +98,22 @@ void tst_zkDescriptionBuilder::rowsFollowTheDeclarations()
     QCOMPARE(editor.getControl("coneAngle")->getNext(), editor.getControl("intensity"));
 }
 
-void tst_zkDescriptionBuilder::showWhenFollowsValue_data()
+// Each step changes both conditions, in both directions.
+void tst_zkDescriptionBuilder::conditionsFollowTheValues()
 {
-    QTest::addColumn<bool>("initial");
-
-    QTest::newRow("shown, then hidden") << true;
-    QTest::newRow("hidden, then shown") << false;
-}
-
-void tst_zkDescriptionBuilder::showWhenFollowsValue()
-{
-    QFETCH(bool, initial);
-
-    const zkdObject lamp = createLamp(initial, 1.0);
+    const zkdObject lamp = createLamp(false, 1.0);
     zkPropertyEditorWidget editor(nullptr, {});
     editor.setCurrentObjects({new zkPropertyEditorZkdObjectWrapper(lamp)});
-    for (const bool useCone : {initial, !initial}) {
+    const auto hidden = [&editor](const char *name) { return editor.getControlLayoutWidget(name)->isHidden(); };
+    const auto enabled = [&editor](const char *name) { return editor.getControlLayoutWidget(name)->isEnabled(); };
+    for (const auto &[useCone, intensity] : {std::pair(false, 1.0), {true, 0.0}, {false, 0.5}, {true, -1.0}}) {
         lamp.setProperty("useCone", useCone);
-        QCOMPARE(editor.getControlLayoutWidget("coneAngle")->isHidden(), !useCone);
-        QCOMPARE(editor.getControlLayoutWidget("penumbra")->isHidden(), !useCone);
-        QVERIFY(!editor.getControlLayoutWidget("radius")->isHidden());
+        lamp.setProperty("intensity", intensity);
+        QCOMPARE(hidden("coneAngle"), !useCone);
+        QCOMPARE(hidden("penumbra"), !useCone);
+        QCOMPARE(enabled("radius"), intensity > 0.0);
+        QVERIFY(!hidden("radius") && enabled("penumbra"));
     }
-}
-
-void tst_zkDescriptionBuilder::enableWhenFollowsValue_data()
-{
-    QTest::addColumn<double>("intensity");
-    QTest::addColumn<bool>("enabled");
-
-    QTest::newRow("positive") << 0.5 << true;
-    QTest::newRow("zero") << 0.0 << false;
-    QTest::newRow("negative") << -1.0 << false;
-}
-
-void tst_zkDescriptionBuilder::enableWhenFollowsValue()
-{
-    QFETCH(double, intensity);
-    QFETCH(bool, enabled);
-
-    const zkdObject lamp = createLamp(false, 2.0);
-    zkPropertyEditorWidget editor(nullptr, {});
-    editor.setCurrentObjects({new zkPropertyEditorZkdObjectWrapper(lamp)});
-    QVERIFY(editor.getControlLayoutWidget("radius")->isEnabled());
-
-    lamp.setProperty("intensity", intensity);
-    QCOMPARE(editor.getControlLayoutWidget("radius")->isEnabled(), enabled);
-    QVERIFY(editor.getControlLayoutWidget("penumbra")->isEnabled());
 }
 
 QTEST_MAIN(tst_zkDescriptionBuilder)

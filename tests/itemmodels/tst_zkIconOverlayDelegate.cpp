@@ -11,33 +11,16 @@
 
 namespace {
 
-// Records the options that the delegate prepares.
-class RecordingDelegate : public zkIconOverlayDelegate
+// Keeps the last option that the delegate prepared.
+struct RecordingDelegate : zkIconOverlayDelegate
 {
-public:
-    mutable QList<QStyleOptionViewItem> options;
-
-protected:
+    mutable QStyleOptionViewItem last;
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
     {
         zkIconOverlayDelegate::initStyleOption(option, index);
-        options.append(*option);
+        last = *option;
     }
 };
-
-QImage filled(const QSize &size, Qt::GlobalColor color)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(color);
-    return image;
-}
-
-QIcon overlayIcon()
-{
-    QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(filled(QSize(64, 64), Qt::red)));
-    return icon;
-}
 
 } // namespace
 
@@ -45,71 +28,54 @@ class tst_zkIconOverlayDelegate : public QObject
 {
     Q_OBJECT
 private slots:
-    void composesWhilePainting_data();
-    void composesWhilePainting();
-    void noCompositionForSizeHints();
+    void composesOnlyWhilePainting_data();
+    void composesOnlyWhilePainting();
 };
 
-void tst_zkIconOverlayDelegate::composesWhilePainting_data()
+void tst_zkIconOverlayDelegate::composesOnlyWhilePainting_data()
 {
     QTest::addColumn<QImage>("base");
     QTest::addColumn<QIcon>("overlay");
+    QTest::addColumn<bool>("painting");
 
-    QTest::newRow("base and overlay") << filled(QSize(48, 32), Qt::blue) << overlayIcon();
-    QTest::newRow("overlay only") << QImage() << overlayIcon();
-    QTest::newRow("base only") << filled(QSize(16, 16), Qt::green) << QIcon();
+    const auto filled = [](int size, Qt::GlobalColor color) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(color);
+        return image;
+    };
+    const QIcon overlay(QPixmap::fromImage(filled(64, Qt::red)));
+    QTest::newRow("base and overlay") << filled(48, Qt::blue) << overlay << true;
+    QTest::newRow("overlay only") << QImage() << overlay << true;
+    QTest::newRow("size hint") << filled(32, Qt::blue) << overlay << false;
 }
 
-void tst_zkIconOverlayDelegate::composesWhilePainting()
+void tst_zkIconOverlayDelegate::composesOnlyWhilePainting()
 {
     QFETCH(QImage, base);
     QFETCH(QIcon, overlay);
+    QFETCH(bool, painting);
 
     QStandardItemModel model;
-    auto *item = new QStandardItem(QStringLiteral("item"));
-    item->setData(base, zkItemDataRole::BaseImage);
-    item->setData(overlay, zkItemDataRole::OverlayIcon);
-    model.appendRow(item);
+    model.appendRow(new QStandardItem(QStringLiteral("item")));
+    model.setItemData(model.index(0, 0), {{zkItemDataRole::BaseImage, base}, {zkItemDataRole::OverlayIcon, overlay}});
     RecordingDelegate delegate;
     QStyleOptionViewItem option;
     option.rect = QRect(0, 0, 200, 40);
     option.decorationSize = QSize(32, 32);
-    QImage canvas(200, 40, QImage::Format_ARGB32_Premultiplied);
+    QPixmap canvas(200, 40);
     QPainter painter(&canvas);
+    painting ? delegate.paint(&painter, option, model.index(0, 0)) : void(delegate.sizeHint(option, model.index(0, 0)));
 
-    delegate.paint(&painter, option, model.index(0, 0));
-
-    QCOMPARE(delegate.options.size(), 1);
-    const QStyleOptionViewItem &used = delegate.options.first();
-    QVERIFY(used.features & QStyleOptionViewItem::HasDecoration);
-    QVERIFY(used.showDecorationSelected);
+    QVERIFY((delegate.last.features & QStyleOptionViewItem::HasDecoration) && delegate.last.showDecorationSelected);
+    QCOMPARE(delegate.last.icon.isNull(), !painting);
+    if (!painting)
+        return;
     const QSize overlaySize = zkKernelServiceFactory::the().getService<zkPlatformService>()->getOverlayIconSize();
     const QImage expected = QZKImageUtils::renderOverlay(QSize(32, 32), base, overlay.pixmap(overlaySize))
                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QVERIFY(!expected.isNull());
-    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Selected}) {
-        const QImage shown = used.icon.pixmap(expected.size(), mode, QIcon::Off).toImage().convertToFormat(
-            QImage::Format_ARGB32_Premultiplied);
-        QCOMPARE(shown, expected);
-    }
-}
-
-void tst_zkIconOverlayDelegate::noCompositionForSizeHints()
-{
-    QStandardItemModel model;
-    auto *item = new QStandardItem(QStringLiteral("item"));
-    item->setData(filled(QSize(32, 32), Qt::blue), zkItemDataRole::BaseImage);
-    item->setData(overlayIcon(), zkItemDataRole::OverlayIcon);
-    model.appendRow(item);
-    RecordingDelegate delegate;
-    QStyleOptionViewItem option;
-    option.decorationSize = QSize(32, 32);
-
-    delegate.sizeHint(option, model.index(0, 0));
-
-    QCOMPARE(delegate.options.size(), 1);
-    QVERIFY(delegate.options.first().icon.isNull());
-    QVERIFY(delegate.options.first().features & QStyleOptionViewItem::HasDecoration);
+    for (QIcon::Mode mode : {QIcon::Normal, QIcon::Selected})
+        QCOMPARE(delegate.last.icon.pixmap(expected.size(), mode).toImage().convertToFormat(expected.format()),
+                 expected);
 }
 
 QTEST_MAIN(tst_zkIconOverlayDelegate)

@@ -42,19 +42,14 @@ class tst_zkdObject : public QObject
 private slots:
     void initTestCase();
     void nullHandle();
-    void identityAndHierarchy();
+    void typesAndCasts();
     void listedPropertiesInOrder();
     void setProperty_data();
     void setProperty();
-    void subObjectsAreCreatedAndOwned();
-    void destroyedObjectEmptiesHandles();
-    void variantsCompareAndOrderByIdentity();
-    void streamRoundTrip();
-    void castAndAssign();
-    void typeIdsForAnyName();
+    void subObjectsAndReferences();
+    void variantsCompareAndStream();
     void createFromExternal_data();
     void createFromExternal();
-    void hookDerivesValue();
 };
 
 void tst_zkdObject::initTestCase()
@@ -79,33 +74,33 @@ void tst_zkdObject::nullHandle()
 {
     const zkdObject null;
     QVERIFY(null.isNull());
-    QVERIFY(!null.ptr());
     QVERIFY(!null.property("visible").isValid());
     QVERIFY(!null.setProperty("visible", true));
     QVERIFY(!null.isTypeOf<zkdObject>());
     QCOMPARE(null.getTypeName(), QString());
     QVERIFY(!zkdSceneObject().isValid());
+    QVERIFY(zkdObjectManager::create("noSuchClass").isNull());
 }
 
-void tst_zkdObject::identityAndHierarchy()
+void tst_zkdObject::typesAndCasts()
 {
-    const auto star = zkdObjectManager::create<zkdTestStar>();
-    QVERIFY(!star.isNull());
-    QVERIFY(star.isValid());
-    QCOMPARE(star.getTypeName(), QStringLiteral("zkdTestStar"));
+    const zkdObject star = zkdObjectManager::create("zkdTestStar");
     QCOMPARE(star.getTypeId(), zkdObjectManager::getTypeId("zkdTestStar"));
     QVERIFY(star.isTypeOf<zkdTestShape>());
-    QVERIFY(star.isTypeOf<zkdObject>());
     QVERIFY(!star.isTypeOf<zkdTestPart>());
     QVERIFY(zkdObjectManager::isTypeOf(star.getTypeId(), zkdObjectManager::getTypeId("zkdSceneObject")));
-
-    QStringList chain;
-    for (const QMetaObject *mo = star.ptr()->metaObject(); mo; mo = mo->superClass())
-        chain.append(QString::fromLatin1(mo->className()));
-    QCOMPARE(chain, QStringList({"zkdTestStar", "zkdTestShape", "zkdSceneObject", "zkdObject"}));
     QCOMPARE(star.property("objectId").value<quint64>(), star.getObjectId());
-    QCOMPARE(star.property("typeId").value<quint64>(), star.getTypeId());
-    QCOMPARE(QByteArray(star.property("objectId").typeName()), QByteArray("qulonglong"));
+    QCOMPARE(QByteArray(star.property("typeId").typeName()), QByteArray("qulonglong"));
+
+    QCOMPARE(zkd_cast<zkdTestShape>(star), zkdTestShape(star.ptr()));
+    QVERIFY(zkd_cast<zkdTestPart>(star).isNull());
+    zkdTestPart unchecked;
+    unchecked.assign(star);
+    QCOMPARE(unchecked.getObjectId(), star.getObjectId());
+    // Ids of names the kernel never registered are stable and of no kernel class.
+    const quint64 foreign = zkdObjectManager::getTypeId("N3foo9SomethingE");
+    QVERIFY(foreign != 0 && foreign == zkdObjectManager::getTypeId("N3foo9SomethingE"));
+    QVERIFY(!zkdObjectManager::isTypeOf(foreign, zkdObjectManager::getTypeId("zkdObject")));
 }
 
 void tst_zkdObject::listedPropertiesInOrder()
@@ -121,7 +116,6 @@ void tst_zkdObject::listedPropertiesInOrder()
                                   "color:QVector3D", "roughness:float", "kind:zkdTestShape::Kind",
                                   "readOnlyCount:int", "part:zkdTestPart", "partner:zkdTestShape",
                                   "derived:float"}));
-    QCOMPARE(properties.at(1).value.toBool(), false);
     QVERIFY(properties.at(1).isWritable());
     QVERIFY(!properties.at(2).isWritable());
     QVERIFY(!properties.at(8).isWritable());
@@ -134,19 +128,21 @@ void tst_zkdObject::setProperty_data()
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("notices");
 
-    QTest::newRow("exact type") << QByteArray("roughness") << QVariant(0.25f) << true << QVariant(0.25f);
-    QTest::newRow("double converts to float") << QByteArray("roughness") << QVariant(0.75) << true << QVariant(0.75f);
-    QTest::newRow("int to enum") << QByteArray("kind") << QVariant(2) << true
-                                 << QVariant::fromValue(zkdTestShape::Star);
-    QTest::newRow("enum") << QByteArray("kind") << QVariant::fromValue(zkdTestShape::Square) << true
-                          << QVariant::fromValue(zkdTestShape::Square);
-    QTest::newRow("unconvertible") << QByteArray("color") << QVariant(QStringLiteral("red")) << false
-                                   << QVariant(QVector3D(1, 0, 0));
-    QTest::newRow("read-only") << QByteArray("readOnlyCount") << QVariant(7) << false << QVariant(3);
-    QTest::newRow("unknown") << QByteArray("nothing") << QVariant(1) << false << QVariant();
+    const QVariant red(QVector3D(1, 0, 0));
+    QTest::newRow("exact type") << QByteArray("color") << QVariant(QVector3D(0, 1, 0)) << true
+                                << QVariant(QVector3D(0, 1, 0)) << 1;
+    QTest::newRow("double to float") << QByteArray("derived") << QVariant(0.75) << true << QVariant(0.75f) << 1;
+    QTest::newRow("derived by hook") << QByteArray("roughness") << QVariant(0.3f) << true << QVariant(0.3f) << 2;
+    QTest::newRow("int to enum") << QByteArray("kind") << QVariant(2) << true << QVariant::fromValue(zkdTestShape::Star)
+                                 << 1;
+    QTest::newRow("unchanged") << QByteArray("color") << red << true << red << 0;
+    QTest::newRow("unconvertible") << QByteArray("color") << QVariant(QStringLiteral("red")) << false << red << 0;
+    QTest::newRow("read-only") << QByteArray("readOnlyCount") << QVariant(7) << false << QVariant(3) << 0;
+    QTest::newRow("unknown") << QByteArray("nothing") << QVariant(1) << false << QVariant() << 0;
     QTest::newRow("foreign handle") << QByteArray("partner") << QVariant::fromValue(zkdTestPart()) << true
-                                    << QVariant::fromValue(zkdTestShape());
+                                    << QVariant::fromValue(zkdTestShape()) << 0;
 }
 
 void tst_zkdObject::setProperty()
@@ -155,6 +151,7 @@ void tst_zkdObject::setProperty()
     QFETCH(QVariant, value);
     QFETCH(bool, accepted);
     QFETCH(QVariant, stored);
+    QFETCH(int, notices);
 
     const auto shape = zkdObjectManager::create<zkdTestShape>();
     QSignalSpy changes(zkdObjectManager::instance(), &zkdObjectManager::propertyChanged);
@@ -162,117 +159,84 @@ void tst_zkdObject::setProperty()
     const QVariant now = shape.property(name);
     QCOMPARE(now, stored);
     QCOMPARE(now.userType(), stored.userType());
-    if (!accepted)
-        QCOMPARE(changes.count(), 0);
+    QCOMPARE(changes.count(), notices);
+    if (notices == 2) { // the class's hook derives a value after the edit and announces it
+        QCOMPARE(changes.at(1).at(1).toByteArray(), QByteArray("derived"));
+        QCOMPARE(shape.property("derived").toFloat(), 0.6f);
+    }
 }
 
-void tst_zkdObject::subObjectsAreCreatedAndOwned()
-{
-    const auto shape = zkdObjectManager::create<zkdTestShape>();
-    const QVariant partValue = shape.property("part");
-    QCOMPARE(QByteArray(partValue.typeName()), QByteArray("zkdTestPart"));
-    const auto part = partValue.value<zkdTestPart>();
-    QVERIFY(part.isValid());
-    QCOMPARE(part.ptr()->owner(), shape.ptr());
-    QCOMPARE(part.property("size").toFloat(), 1.0f);
-
-    const auto star = zkdObjectManager::create<zkdTestStar>();
-    QVERIFY(shape.setProperty("partner", QVariant::fromValue(star)));
-    QCOMPARE(shape.property("partner").value<zkdTestShape>(), zkdTestShape(star.ptr()));
-    QCOMPARE(zkdObjectManager::fromVariant(shape.property("partner")), zkdObject(star));
-}
-
-void tst_zkdObject::destroyedObjectEmptiesHandles()
+void tst_zkdObject::subObjectsAndReferences()
 {
     const auto shape = zkdObjectManager::create<zkdTestShape>();
     const auto part = shape.property("part").value<zkdTestPart>();
+    QCOMPARE(part.ptr()->owner(), shape.ptr());
+    QCOMPARE(part.property("size").toFloat(), 1.0f);
+    const auto star = zkdObjectManager::create<zkdTestStar>();
+    QVERIFY(shape.setProperty("partner", QVariant::fromValue(star)));
+    QCOMPARE(QByteArray(shape.property("partner").typeName()), QByteArray("zkdTestShape"));
+    QCOMPARE(zkdObjectManager::fromVariant(shape.property("partner")), zkdObject(star));
+    // Destroying an object takes its sub-objects along, not the objects it refers to.
     const int before = zkdObjectManager::objectCount();
     zkdObjectManager::destroy(shape);
     QCOMPARE(zkdObjectManager::objectCount(), before - 2);
     QVERIFY(!shape.ptr());
-    QVERIFY(!shape.isValid());
     QVERIFY(!part.isValid());
+    QVERIFY(star.isValid());
     QVERIFY(!shape.isNull()); // still names the object it referred to
     QCOMPARE(shape.getTypeName(), QStringLiteral("zkdTestShape"));
     QVERIFY(!shape.setProperty("roughness", 0.1f));
 }
 
-void tst_zkdObject::variantsCompareAndOrderByIdentity()
+void tst_zkdObject::variantsCompareAndStream()
 {
-    const auto a = zkdObjectManager::create<zkdTestPart>();
-    const auto b = zkdObjectManager::create<zkdTestPart>();
-    QVERIFY(QVariant::fromValue(a) == QVariant::fromValue(zkdTestPart(a.ptr())));
+    const auto a = zkdObjectManager::create<zkdTestShape>();
+    const auto b = zkdObjectManager::create<zkdTestShape>();
+    QVERIFY(QVariant::fromValue(a) == QVariant::fromValue(zkdTestShape(a.ptr())));
     QVERIFY(QVariant::fromValue(a) != QVariant::fromValue(b));
-
     // Ordered containers of ids rely on the registered comparator.
     int order = 0;
-    QVERIFY(QMetaType::compare(&a, &b, qMetaTypeId<zkdTestPart>(), &order));
+    QVERIFY(QMetaType::compare(&a, &b, qMetaTypeId<zkdTestShape>(), &order));
     QCOMPARE(order, -1);
-}
 
-void tst_zkdObject::streamRoundTrip()
-{
-    const auto shape = zkdObjectManager::create<zkdTestShape>();
     QByteArray bytes;
     {
         QDataStream out(&bytes, QIODevice::WriteOnly);
-        out << QVariant::fromValue(shape) << QVariant::fromValue(QList<zkdTestShape>{shape});
+        out << QVariant::fromValue(a) << QVariant::fromValue(QList<zkdTestShape>{a, b});
     }
     QDataStream in(bytes);
     QVariant single;
     QVariant list;
     in >> single >> list;
-    QCOMPARE(single.value<zkdTestShape>(), shape);
-    QCOMPARE(list.value<QList<zkdTestShape>>(), QList<zkdTestShape>{shape});
     QVERIFY(single.value<zkdTestShape>().ptr());
+    QCOMPARE(single.value<zkdTestShape>(), a);
+    QCOMPARE(list.value<QList<zkdTestShape>>(), QList<zkdTestShape>({a, b}));
 
-    QByteArray truncated = bytes.left(bytes.size() / 4);
-    QDataStream broken(truncated);
+    QDataStream truncated(bytes.left(bytes.size() / 4));
     zkdObject object;
-    broken >> object;
+    truncated >> object;
     QVERIFY(object.isNull());
-}
-
-void tst_zkdObject::castAndAssign()
-{
-    const zkdObject generic = zkdObjectManager::create("zkdTestStar");
-    QVERIFY(!zkd_cast<zkdTestShape>(generic).isNull());
-    QVERIFY(zkd_cast<zkdTestPart>(generic).isNull());
-
-    zkdTestShape shape;
-    shape.assign(generic);
-    QCOMPARE(shape.getObjectId(), generic.getObjectId());
-    QVERIFY(zkdObjectManager::create("noSuchClass").isNull());
-}
-
-void tst_zkdObject::typeIdsForAnyName()
-{
-    const quint64 first = zkdObjectManager::getTypeId("N3foo9SomethingE");
-    QCOMPARE(zkdObjectManager::getTypeId("N3foo9SomethingE"), first);
-    QVERIFY(zkdObjectManager::getTypeId("N3foo5OtherE") != first);
-    QVERIFY(first != 0);
-    QVERIFY(!zkdObjectManager::isTypeOf(first, zkdObjectManager::getTypeId("zkdObject")));
 }
 
 void tst_zkdObject::createFromExternal_data()
 {
     QTest::addColumn<bool>("knownType");
     QTest::addColumn<bool>("wantPart");
-    QTest::addColumn<bool>("found");
     QTest::addColumn<QString>("log");
 
-    QTest::newRow("match") << true << false << true << QString();
-    QTest::newRow("unregistered") << false << false << false
-                                  << QStringLiteral("zkdObjectManager::createFromExternal: externalType %1 is not registered!");
-    QTest::newRow("wrong type") << true << true << false
-                                << QStringLiteral("zkdObjectManager::createFromExternal: externalType '%1' is not a type of 'zkdTestPart'!");
+    QTest::newRow("match") << true << false << QString();
+    QTest::newRow("unregistered") << false << false
+                                  << QStringLiteral(
+                                         "zkdObjectManager::createFromExternal: externalType %1 is not registered!");
+    QTest::newRow("wrong type")
+        << true << true
+        << QStringLiteral("zkdObjectManager::createFromExternal: externalType '%1' is not a type of 'zkdTestPart'!");
 }
 
 void tst_zkdObject::createFromExternal()
 {
     QFETCH(bool, knownType);
     QFETCH(bool, wantPart);
-    QFETCH(bool, found);
     QFETCH(QString, log);
 
     const auto star = zkdObjectManager::create<zkdTestStar>();
@@ -281,20 +245,8 @@ void tst_zkdObject::createFromExternal()
     const zkdObject result = wantPart
             ? zkdObject(zkdObjectManager::createFromExternal<zkdTestPart>(star.getObjectId(), type))
             : zkdObject(zkdObjectManager::createFromExternal<zkdTestShape>(star.getObjectId(), type));
-    QCOMPARE(result == star, found);
-    QCOMPARE(result.isNull(), !found);
-    const QStringList critical = captured.messages(QtCriticalMsg);
-    QCOMPARE(critical, log.isEmpty() ? QStringList() : QStringList(log.arg(type)));
-}
-
-void tst_zkdObject::hookDerivesValue()
-{
-    const auto shape = zkdObjectManager::create<zkdTestShape>();
-    QSignalSpy changes(zkdObjectManager::instance(), &zkdObjectManager::propertyChanged);
-    QVERIFY(shape.setProperty("roughness", 0.3f));
-    QCOMPARE(shape.property("derived").toFloat(), 0.6f);
-    QCOMPARE(changes.count(), 2);
-    QCOMPARE(changes.at(1).at(1).toByteArray(), QByteArray("derived"));
+    QCOMPARE(result, log.isEmpty() ? zkdObject(star) : zkdObject());
+    QCOMPARE(captured.messages(QtCriticalMsg), log.isEmpty() ? QStringList() : QStringList(log.arg(type)));
 }
 
 QTEST_GUILESS_MAIN(tst_zkdObject)

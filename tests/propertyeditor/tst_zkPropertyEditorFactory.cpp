@@ -1,11 +1,10 @@
 #include <zkBaseControl.h>
 #include <zkCategoryControl.h>
 #include <zkGroupControl.h>
+#include <zkPropertyEditorDescriptionBase.h>
 #include <zkPropertyEditorFactory.h>
 #include <zkPropertyEditorQObjectWrapper.h>
 #include <zkPropertyEditorWidget.h>
-#include <zkQRPCMetaProperty.h>
-#include <zkTestSupport.h>
 
 #include <QtTest>
 
@@ -16,17 +15,14 @@ class TestBase : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(double value MEMBER m_value)
+    Q_PROPERTY(bool linkTextureSettings MEMBER m_linked)
 
 public:
-    double m_value = 7.5;
+    double m_value = 1.0;
+    bool m_linked = true;
 };
 
 class TestDerived : public TestBase
-{
-    Q_OBJECT
-};
-
-class TestLeaf : public TestBase
 {
     Q_OBJECT
 };
@@ -37,48 +33,27 @@ public:
     using zkBaseControl::zkBaseControl;
 };
 
-namespace {
+// Hands every change of a TestDerived's value on to the editors linked with the one it happened in.
+class LinkingDescription : public zkPropertyEditorDescriptionBase
+{
+public:
+    static inline QList<zkPropertyEditorWidget *> changedIn; // the editors whose rule ran, in order
+
+protected:
+    void init() override
+    {
+        getFactory()->registerEditor<TestDerived, double, TestControl>("value");
+        getFactory()->registerChangedProperty<TestDerived, double>("value", [](zkPropertyEditorWidget *widget, double) {
+            changedIn << widget;
+            updateLinkedTextureSettings(widget, "value");
+        });
+    }
+} linkingDescription;
 
 using Hierarchy = QList<QByteArray>;
-
-const Hierarchy baseHierarchy{"TestBase", "QObject"};
-const Hierarchy derivedHierarchy{"TestDerived", "TestBase", "QObject"};
-const Hierarchy leafHierarchy{"TestLeaf", "TestBase", "QObject"};
-const Hierarchy otherHierarchy{"TestOther", "QObject"};
-
-std::function<void(zkBaseControlOptions &)> labelled(const QString &label, int sortKey = INT_MIN)
-{
-    return [label, sortKey](zkBaseControlOptions &options) {
-        options.label = label;
-        options.setSortKey(sortKey);
-    };
-}
-
-QString labelOf(const zkBaseControl *control)
-{
-    return control ? control->getOptions()->label : QString();
-}
-
-// An editor that consults the given factories only, and the row its controls are parented to.
-struct Editor
-{
-    explicit Editor(const QList<zkPropertyEditorFactory *> &factories)
-        : widget(nullptr, factories, false, false)
-    {
-        widget.setCurrentControlLayoutWidget(&row);
-    }
-
-    zkBaseControl *getEditor(const Hierarchy &hierarchy, const QByteArray &property, const QVariant &value,
-                             bool &found, qint32 flags = zkQRPCMetaProperty::Writable)
-    {
-        return zkPropertyEditorFactory::getEditor(&widget, {property, value, flags}, hierarchy, property, found);
-    }
-
-    QWidget row;
-    zkPropertyEditorWidget widget;
-};
-
-} // namespace
+static const Hierarchy baseHierarchy{"TestBase", "QObject"};
+static const Hierarchy derivedHierarchy{"TestDerived", "TestBase", "QObject"};
+static const Hierarchy otherHierarchy{"TestOther", "QObject"};
 
 class tst_zkPropertyEditorFactory : public QObject
 {
@@ -87,327 +62,207 @@ class tst_zkPropertyEditorFactory : public QObject
 private slots:
     void getEditor_data();
     void getEditor();
-    void onlyMissingEditorsAreReported();
-    void readOnlyProperty_data();
-    void readOnlyProperty();
-    void categoriesAndGroupsOncePerName_data();
     void categoriesAndGroupsOncePerName();
     void ruleMatching_data();
     void ruleMatching();
-    void changedRuleGetsConvertedValue();
-    void sortRule_data();
-    void sortRule();
-
-private:
-    // Changed, set and on-set rules that log call.
-    template <typename T>
-    void registerRules(zkPropertyEditorFactory *factory, const QByteArray &property, const QString &call);
-
-    QStringList m_calls;
+    void linkedTextureSettings();
 };
-
-template <typename T>
-void tst_zkPropertyEditorFactory::registerRules(zkPropertyEditorFactory *factory, const QByteArray &property,
-                                                const QString &call)
-{
-    factory->registerChangedProperty<T, double>(property, [this, call](zkPropertyEditorWidget *, double) {
-        m_calls << call;
-    });
-    factory->registerSetProperty<T, double>(property, [this, call](const zkPropertyEditorObjectWrapper *, double,
-                                                                   zkPropertyEditorFactory::PropertyWrites &writes) {
-        m_calls << call;
-        writes.append({"written", call});
-    });
-    factory->registerOnSetProperty<T, double>(property, [this, call](const zkPropertyEditorObjectWrapper *, double) {
-        m_calls << call;
-    });
-}
 
 void tst_zkPropertyEditorFactory::getEditor_data()
 {
     QTest::addColumn<Hierarchy>("hierarchy");
     QTest::addColumn<QByteArray>("property");
     QTest::addColumn<QVariant>("value");
-    QTest::addColumn<bool>("createBasicEditors");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<int>("sortKey");
-    QTest::addColumn<bool>("found");
+    QTest::addColumn<bool>("basicEditors");
+    QTest::addColumn<QString>("result"); // the control's label, sort key and state, or why there is none
 
     const QByteArray value("value");
-    QTest::newRow("exact name before a later wildcard") << baseHierarchy << value << QVariant(1.0) << true
-                                                        << "Base.value" << 100 << true;
-    QTest::newRow("wildcard serves other names") << baseHierarchy << QByteArray("other") << QVariant(1.0) << true
-                                                 << "Base.*" << 200 << true;
-    QTest::newRow("subclass first; its wildcard stands before its exact entry")
-        << derivedHierarchy << value << QVariant(1.0) << true << "Derived.*" << 300 << true;
-    QTest::newRow("base class entry serves a subclass") << leafHierarchy << value << QVariant(1.0) << true
-                                                        << "Base.value" << 100 << true;
-    QTest::newRow("value type selects the entry") << derivedHierarchy << QByteArray("count") << QVariant(3) << true
-                                                  << "Derived.count" << 500 << true;
-    QTest::newRow("an explicit sort key is kept") << derivedHierarchy << QByteArray("flag") << QVariant(true) << true
-                                                  << "Derived.flag" << 7 << true;
-    QTest::newRow("basic editor, without a sort key") << derivedHierarchy << QByteArray("name") << QVariant("n")
-                                                      << true << "basic" << INT_MIN << true;
-    QTest::newRow("basic editors switched off") << derivedHierarchy << QByteArray("name") << QVariant("n") << false
-                                                << QString() << 0 << false;
-    QTest::newRow("specialized needs no basic editors") << baseHierarchy << value << QVariant(1.0) << false
-                                                        << "Base.value" << 100 << true;
-    QTest::newRow("skipped: hidden, not missing") << derivedHierarchy << QByteArray("hidden") << QVariant(1.5f)
-                                                  << true << QString() << 0 << true;
-    QTest::newRow("no editor for the value type") << derivedHierarchy << QByteArray("count") << QVariant(3u) << true
-                                                  << QString() << 0 << false;
-    QTest::newRow("unknown class") << otherHierarchy << value << QVariant(1.0) << true << QString() << 0 << false;
+    QTest::newRow("exact before a later wildcard")
+        << baseHierarchy << value << QVariant(1.0) << true << "Base.value #100 off";
+    QTest::newRow("wildcard") << baseHierarchy << QByteArray("other") << QVariant(1.0) << true << "Base.* #200 off";
+    QTest::newRow("subclass first") << derivedHierarchy << value << QVariant(1.0) << true << "Derived.* #300 off";
+    QTest::newRow("value type") << derivedHierarchy << QByteArray("count") << QVariant(3) << true
+                                << "Derived.count #500 off";
+    QTest::newRow("own key, forced writable") << derivedHierarchy << QByteArray("flag") << QVariant(true) << true
+                                              << "Derived.flag #7";
+    QTest::newRow("earlier factory first") << derivedHierarchy << QByteArray("amount") << QVariant(2) << true
+                                           << "Base.amount #800 off";
+    QTest::newRow("basic editor") << derivedHierarchy << QByteArray("name") << QVariant("n") << true << "basic off";
+    QTest::newRow("basic editors off") << derivedHierarchy << QByteArray("name") << QVariant("n") << false << "missing";
+    QTest::newRow("skipped") << derivedHierarchy << QByteArray("hidden") << QVariant(1.5f) << true << "skipped";
+    QTest::newRow("no editor for the type")
+        << derivedHierarchy << QByteArray("count") << QVariant(3u) << true << "missing";
 }
 
+// Each factory in turn, classes from the most derived, entries in registration order (an empty
+// name matches any property); then basic editors, by value type alone. The properties offered are
+// read-only: only a registration forcing writability gets an enabled control.
 void tst_zkPropertyEditorFactory::getEditor()
 {
     QFETCH(Hierarchy, hierarchy);
     QFETCH(QByteArray, property);
     QFETCH(QVariant, value);
-    QFETCH(bool, createBasicEditors);
-    QFETCH(QString, label);
-    QFETCH(int, sortKey);
-    QFETCH(bool, found);
+    QFETCH(bool, basicEditors);
+    QFETCH(QString, result);
 
-    auto *factory = new zkPropertyEditorFactory;
-    factory->registerEditor<TestBase, double, TestControl>("value", labelled("Base.value"));
-    factory->registerEditor<TestBase, double, TestControl>("", labelled("Base.*"));
-    factory->registerEditor<TestDerived, double, TestControl>("", labelled("Derived.*"));
-    factory->registerEditor<TestDerived, double, TestControl>("value", labelled("Derived.value"));
-    factory->registerEditor<TestDerived, int, TestControl>("count", labelled("Derived.count"));
-    factory->registerEditor<TestDerived, bool, TestControl>("flag", labelled("Derived.flag", 7));
-    factory->registerEditor<TestDerived, float, TestControl>("hidden", [](zkBaseControlOptions &options) {
-        options.skip();
+    const auto labelled = [](const QString &label) {
+        return [label](zkBaseControlOptions &options) { options.label = label; };
+    };
+    auto *first = new zkPropertyEditorFactory;
+    first->registerEditor<TestBase, double, TestControl>("value", labelled("Base.value"));
+    first->registerEditor<TestBase, double, TestControl>("", labelled("Base.*"));
+    first->registerEditor<TestDerived, double, TestControl>("", labelled("Derived.*"));
+    first->registerEditor<TestDerived, double, TestControl>("value", labelled("Derived.value"));
+    first->registerEditor<TestDerived, int, TestControl>("count", labelled("Derived.count"));
+    first->registerEditor<TestDerived, bool, TestControl>("flag", [](zkBaseControlOptions &options) {
+        options.label = QStringLiteral("Derived.flag");
+        options.setSortKey(7);
+        options.forceWritable();
     });
-    factory->registerEditor<QString, TestControl>("", labelled("basic"));
-    factory->registerEditor<float, TestControl>("", labelled("basic"));
-    Editor editor({factory});
-    editor.widget.setCreateBasicEditors(createBasicEditors);
-
-    bool editorFound = !found;
-    std::unique_ptr<zkBaseControl> control(editor.getEditor(hierarchy, property, value, editorFound));
-    QCOMPARE(labelOf(control.get()), label);
-    QCOMPARE(editorFound, found);
-    if (control) {
-        QCOMPARE(control->getPropertyName(), property);
-        QCOMPARE(control->getOptions()->getSortKey(), sortKey);
-    }
-    // A skipped control is deleted at once.
-    QCOMPARE(editor.row.findChildren<zkBaseControl *>().size(), control ? 1 : 0);
-}
-
-void tst_zkPropertyEditorFactory::onlyMissingEditorsAreReported()
-{
-    TestBase object;
-    object.setProperty("count", 3);
-    auto *factory = new zkPropertyEditorFactory;
-    factory->registerEditor<TestBase, double, TestControl>("value", [](zkBaseControlOptions &options) {
-        options.skip();
-    });
-    Editor editor({factory});
-    editor.widget.setKeepProperties({"value", "count"});
-
-    zkCapturedOutput captured(stdout);
-    editor.widget.setCurrentObjects({new zkPropertyEditorQObjectWrapper(&object)});
-    QCOMPARE(captured.take(), QByteArray("No editor registered for property 'count' with type 'int'\n"));
-    QVERIFY(editor.widget.getControls().isEmpty());
-}
-
-void tst_zkPropertyEditorFactory::readOnlyProperty_data()
-{
-    QTest::addColumn<qint32>("flags");
-    QTest::addColumn<bool>("forceWritable");
-    QTest::addColumn<bool>("enabled");
-
-    QTest::newRow("writable") << qint32(zkQRPCMetaProperty::Writable) << false << true;
-    QTest::newRow("read-only") << qint32(0) << false << false;
-    QTest::newRow("read-only, forced writable") << qint32(0) << true << true;
-}
-
-void tst_zkPropertyEditorFactory::readOnlyProperty()
-{
-    QFETCH(qint32, flags);
-    QFETCH(bool, forceWritable);
-    QFETCH(bool, enabled);
-
-    auto *factory = new zkPropertyEditorFactory;
-    factory->registerEditor<TestBase, double, TestControl>("value", [forceWritable](zkBaseControlOptions &options) {
-        options.toolTip = QStringLiteral("tip");
-        if (forceWritable)
-            options.forceWritable();
-    });
-    Editor editor({factory});
+    first->registerEditor<TestDerived, float, TestControl>("hidden",
+                                                           [](zkBaseControlOptions &options) { options.skip(); });
+    first->registerEditor<TestBase, int, TestControl>("amount", labelled("Base.amount"));
+    auto *second = new zkPropertyEditorFactory;
+    second->registerEditor<TestDerived, int, TestControl>("amount", labelled("Second.amount"));
+    second->registerEditor<QString, TestControl>("", labelled("basic"));
+    second->registerEditor<float, TestControl>("", labelled("basic"));
+    zkPropertyEditorWidget widget(nullptr, {first, second}, false, false);
+    widget.setCreateBasicEditors(basicEditors);
+    QWidget row;
+    widget.setCurrentControlLayoutWidget(&row);
 
     bool found = false;
-    std::unique_ptr<zkBaseControl> control(editor.getEditor(baseHierarchy, "value", 1.0, found, flags));
-    QVERIFY(control);
-    QCOMPARE(control->isEnabled(), enabled);
-    QCOMPARE(control->toolTip(), QStringLiteral("tip"));
+    const std::unique_ptr<zkBaseControl> control(
+        zkPropertyEditorFactory::getEditor(&widget, {property, value, 0}, hierarchy, property, found));
+    QString actual = found ? QStringLiteral("skipped") : QStringLiteral("missing");
+    if (control) {
+        QVERIFY(found);
+        const int key = control->getOptions()->getSortKey();
+        actual = control->getOptions()->label + (key == INT_MIN ? QString() : " #" + QString::number(key))
+            + (control->isEnabled() ? "" : " off");
+    }
+    QCOMPARE(actual, result);
+    // A skipped control is deleted at once.
+    QCOMPARE(row.findChildren<zkBaseControl *>().size(), control ? 1 : 0);
 }
 
-void tst_zkPropertyEditorFactory::categoriesAndGroupsOncePerName_data()
-{
-    QTest::addColumn<Hierarchy>("hierarchy");
-    QTest::addColumn<QString>("category");
-    QTest::addColumn<QString>("group");
-
-    QTest::newRow("subclass registrations win") << derivedHierarchy << "Derived main" << "Derived properties";
-    QTest::newRow("base class alone") << baseHierarchy << "Base main" << "Base properties";
-    QTest::newRow("unregistered class") << otherHierarchy << QString() << QString();
-}
-
+// A category or group name is created once: from the most derived class's registration, in the
+// earliest factory.
 void tst_zkPropertyEditorFactory::categoriesAndGroupsOncePerName()
 {
-    QFETCH(Hierarchy, hierarchy);
-    QFETCH(QString, category);
-    QFETCH(QString, group);
-
-    auto inMain = [](const QString &label) {
+    const auto inMain = [](const QString &label) {
         return [label](auto &options) {
             options.label = label;
             options.category = "Main";
         };
     };
     auto *first = new zkPropertyEditorFactory;
-    first->registerCategory<TestBase, zkCategoryControl>("Main", inMain("Base main"));
-    first->registerCategory<TestDerived, zkCategoryControl>("Main", inMain("Derived main"));
-    first->registerGroup<TestBase, zkGroupControl>("Properties", inMain("Base properties"));
-    first->registerGroup<TestDerived, zkGroupControl>("Properties", inMain("Derived properties"));
-    // A later factory cannot create a name a former one created.
+    first->registerCategory<TestBase, zkCategoryControl>("Main", inMain("Base"));
+    first->registerCategory<TestDerived, zkCategoryControl>("Main", inMain("Derived"));
+    first->registerGroup<TestBase, zkGroupControl>("Properties", inMain("Base"));
+    first->registerGroup<TestDerived, zkGroupControl>("Properties", inMain("Derived"));
     auto *second = new zkPropertyEditorFactory;
-    second->registerCategory<TestDerived, zkCategoryControl>("Main", inMain("Second main"));
-    second->registerGroup<TestDerived, zkGroupControl>("Properties", inMain("Second properties"));
-    Editor editor({first, second});
+    second->registerCategory<TestDerived, zkCategoryControl>("Main", inMain("Second"));
+    second->registerGroup<TestDerived, zkGroupControl>("Properties", inMain("Second"));
+    zkPropertyEditorWidget widget(nullptr, {first, second}, false, false);
 
-    QCOMPARE(zkPropertyEditorFactory::createCategories(&editor.widget, hierarchy), !category.isEmpty());
-    QCOMPARE(zkPropertyEditorFactory::createGroups(&editor.widget, hierarchy), !group.isEmpty());
-
-    auto labels = [&](auto *type) {
-        QStringList labels;
-        for (const auto *control : editor.widget.findChildren<decltype(type)>())
-            labels << control->getOptions()->label;
-        return labels.join(',');
-    };
-    QCOMPARE(labels(static_cast<zkCategoryControl *>(nullptr)), category);
-    QCOMPARE(labels(static_cast<zkGroupControl *>(nullptr)), group);
+    QVERIFY(!zkPropertyEditorFactory::createCategories(&widget, otherHierarchy));
+    QVERIFY(!zkPropertyEditorFactory::createGroups(&widget, otherHierarchy));
+    QVERIFY(zkPropertyEditorFactory::createCategories(&widget, derivedHierarchy));
+    QVERIFY(zkPropertyEditorFactory::createGroups(&widget, derivedHierarchy));
+    QStringList labels;
+    for (const zkCategoryControl *category : widget.findChildren<zkCategoryControl *>())
+        labels << category->getOptions()->label;
+    for (const zkGroupControl *group : widget.findChildren<zkGroupControl *>())
+        labels << group->getOptions()->label;
+    QCOMPARE(labels, QStringList({"Derived", "Derived"}));
 }
 
 void tst_zkPropertyEditorFactory::ruleMatching_data()
 {
-    QTest::addColumn<QString>("kind");
     QTest::addColumn<Hierarchy>("hierarchy");
     QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QStringList>("changed");
+    QTest::addColumn<QStringList>("set");
+    QTest::addColumn<QStringList>("onSet");
 
-    const QStringList all{"Derived.*", "Derived.value", "Base.value", "Second.Derived.value"};
-    QTest::newRow("changed: first match only") << "changed" << derivedHierarchy << QByteArray("value")
-                                               << QStringList{"Derived.*"};
-    QTest::newRow("changed: base class rule") << "changed" << baseHierarchy << QByteArray("value")
-                                              << QStringList{"Base.value"};
-    QTest::newRow("changed: no rule") << "changed" << otherHierarchy << QByteArray("value") << QStringList();
-    QTest::newRow("set: first match only") << "set" << derivedHierarchy << QByteArray("value")
-                                           << QStringList{"Derived.*"};
-    QTest::newRow("set: no rule") << "set" << otherHierarchy << QByteArray("value") << QStringList();
-    QTest::newRow("on-set: every match, every factory") << "onSet" << derivedHierarchy << QByteArray("value")
-                                                       << all;
-    QTest::newRow("on-set: wildcard") << "onSet" << derivedHierarchy << QByteArray("other")
-                                      << QStringList{"Derived.*"};
+    const QStringList wildcard{"Derived.*"};
+    const QStringList base{"Base.value"};
+    QTest::newRow("subclass") << derivedHierarchy << QByteArray("value") << wildcard << wildcard
+                              << QStringList{"Derived.*", "Derived.value", "Base.value", "Second.Derived.value"};
+    QTest::newRow("base class") << baseHierarchy << QByteArray("value") << base << base << base;
+    QTest::newRow("wildcard") << derivedHierarchy << QByteArray("other") << wildcard << wildcard << wildcard;
+    QTest::newRow("no rule") << otherHierarchy << QByteArray("value") << QStringList() << QStringList()
+                             << QStringList();
 }
 
+// Change and set rules: the first match only. On-set rules: every match, in every factory.
 void tst_zkPropertyEditorFactory::ruleMatching()
 {
-    QFETCH(QString, kind);
     QFETCH(Hierarchy, hierarchy);
     QFETCH(QByteArray, property);
-    QFETCH(QStringList, calls);
+    QFETCH(QStringList, changed);
+    QFETCH(QStringList, set);
+    QFETCH(QStringList, onSet);
 
+    QStringList calls;
     auto *first = new zkPropertyEditorFactory;
-    registerRules<TestDerived>(first, "", "Derived.*");
-    registerRules<TestDerived>(first, "value", "Derived.value");
-    registerRules<TestBase>(first, "value", "Base.value");
+    const auto registerRules = [&calls, first](auto *type, const QByteArray &name, const QString &call) {
+        using T = std::remove_pointer_t<decltype(type)>;
+        first->registerChangedProperty<T, double>(name,
+                                                  [&calls, call](zkPropertyEditorWidget *, double) { calls << call; });
+        first->registerSetProperty<T, double>(name, [&calls, call](const zkPropertyEditorObjectWrapper *, double,
+                                                                   zkPropertyEditorFactory::PropertyWrites &writes) {
+            calls << call;
+            writes.append({"written", call});
+        });
+        first->registerOnSetProperty<T, double>(name, [&calls, call](const zkPropertyEditorObjectWrapper *, double) {
+            calls << call;
+        });
+    };
+    registerRules(static_cast<TestDerived *>(nullptr), "", "Derived.*");
+    registerRules(static_cast<TestDerived *>(nullptr), "value", "Derived.value");
+    registerRules(static_cast<TestBase *>(nullptr), "value", "Base.value");
     auto *second = new zkPropertyEditorFactory;
-    second->registerOnSetProperty<TestDerived, double>("value", [this](const zkPropertyEditorObjectWrapper *, double) {
-        m_calls << "Second.Derived.value";
-    });
+    second->registerOnSetProperty<TestDerived, double>(
+        "value", [&calls](const zkPropertyEditorObjectWrapper *, double) { calls << "Second.Derived.value"; });
     TestDerived object;
-    Editor editor({first, second});
+    zkPropertyEditorWidget widget(nullptr, {first, second}, false, false);
     const zkPropertyEditorQObjectWrapper wrapper(&object);
 
-    m_calls.clear();
-    if (kind == "changed") {
-        zkPropertyEditorFactory::updateChangedProperties(&editor.widget, hierarchy, property);
-    } else if (kind == "set") {
-        zkPropertyEditorFactory::PropertyWrites writes;
-        const bool handled = zkPropertyEditorFactory::customHandledProperty(&editor.widget, &wrapper, hierarchy,
-                                                                            property, 2.0, writes);
-        QCOMPARE(handled, !calls.isEmpty());
-        QCOMPARE(writes.size(), calls.size());
-    } else {
-        zkPropertyEditorFactory::handleDependentProperties(&editor.widget, &wrapper, hierarchy, property, 2.0);
+    zkPropertyEditorFactory::updateChangedProperties(&widget, hierarchy, property);
+    QCOMPARE(calls, changed);
+    calls.clear();
+    zkPropertyEditorFactory::PropertyWrites writes;
+    QCOMPARE(zkPropertyEditorFactory::customHandledProperty(&widget, &wrapper, hierarchy, property, 2.0, writes),
+             !set.isEmpty());
+    QCOMPARE(calls, set);
+    QCOMPARE(writes.size(), set.size());
+    calls.clear();
+    zkPropertyEditorFactory::handleDependentProperties(&widget, &wrapper, hierarchy, property, 2.0);
+    QCOMPARE(calls, onSet);
+}
+
+// A change in an editor whose object links its texture settings reaches the other editors nested
+// in the same parent, and never bounces back.
+void tst_zkPropertyEditorFactory::linkedTextureSettings()
+{
+    TestDerived first, second, unlinked;
+    unlinked.m_linked = false;
+    zkPropertyEditorWidget parent(nullptr, {}, false, false);
+    QList<zkPropertyEditorWidget *> editors;
+    for (QObject *object : {&first, &second, &unlinked}) {
+        editors << new zkPropertyEditorWidget(&parent, {}, false, false);
+        editors.last()->setKeepProperties({"value"});
+        editors.last()->setCurrentObjects({new zkPropertyEditorQObjectWrapper(object)});
     }
-    QCOMPARE(m_calls, calls);
-}
-
-void tst_zkPropertyEditorFactory::changedRuleGetsConvertedValue()
-{
-    auto *factory = new zkPropertyEditorFactory;
-    QString received;
-    factory->registerChangedProperty<TestBase, QString>("value", [&received](zkPropertyEditorWidget *, QString value) {
-        received = value;
-    });
-    TestBase object;
-    Editor editor({factory});
-    editor.widget.setKeepProperties({"none"});
-    editor.widget.setCurrentObjects({new zkPropertyEditorQObjectWrapper(&object)});
-
-    // The first object's current value, converted to the rule's value type.
-    zkPropertyEditorFactory::updateChangedProperties(&editor.widget, baseHierarchy, "value");
-    QCOMPARE(received, QStringLiteral("7.5"));
-}
-
-void tst_zkPropertyEditorFactory::sortRule_data()
-{
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QStringList>("calls");
-    QTest::addColumn<QStringList>("warnings");
-    QTest::addColumn<int>("sortKey");
-
-    QTest::newRow("control exists") << QByteArray("value") << QStringList{"sort value"} << QStringList() << 42;
-    QTest::newRow("control missing")
-        << QByteArray("missing") << QStringList()
-        << QStringList{"zkPropertyEditorFactory::registerSortProperty: Couldn't find control 'missing'!"} << 0;
-}
-
-void tst_zkPropertyEditorFactory::sortRule()
-{
-    QFETCH(QByteArray, property);
-    QFETCH(QStringList, calls);
-    QFETCH(QStringList, warnings);
-    QFETCH(int, sortKey);
-
-    auto *factory = new zkPropertyEditorFactory;
-    factory->registerEditor<TestBase, double, TestControl>("value");
-    for (const QByteArray &name : {QByteArray("value"), QByteArray("missing")}) {
-        factory->registerSortProperty<TestBase, double>(
-            name, [this, name](zkPropertyEditorWidget *, zkPropertyEditorControlOptions &options) {
-                m_calls << "sort " + name;
-                options.setSortKey(42);
-            });
+    for (int i = 0; i < editors.size(); ++i) { // the guard is released after each change
+        LinkingDescription::changedIn.clear();
+        zkPropertyEditorDescriptionBase::updateLinkedTextureSettings(editors.at(i), "value");
+        QList<zkPropertyEditorWidget *> others = editors;
+        others.removeAt(i);
+        QCOMPARE(LinkingDescription::changedIn, i < 2 ? others : QList<zkPropertyEditorWidget *>());
     }
-    TestBase object;
-    Editor editor({factory});
-    editor.widget.setKeepProperties({"value"});
-    editor.widget.setCurrentObjects({new zkPropertyEditorQObjectWrapper(&object)});
-    zkBaseControl *control = editor.widget.getControl("value");
-    QVERIFY(control);
-    control->getOptions()->setSortKey(0);
-
-    m_calls.clear();
-    zkCapturedLog log;
-    zkPropertyEditorFactory::updateSorting(&editor.widget, baseHierarchy, property);
-    QCOMPARE(m_calls, calls);
-    QCOMPARE(log.messages(QtWarningMsg), warnings);
-    QCOMPARE(control->getOptions()->getSortKey(), sortKey);
 }
 
 QTEST_MAIN(tst_zkPropertyEditorFactory)

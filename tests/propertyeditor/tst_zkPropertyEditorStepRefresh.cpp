@@ -7,7 +7,6 @@
 #include <zkdObjectData.h>
 #include <zkdObjectManager.h>
 
-#include <QSignalSpy>
 #include <QTest>
 
 class zkdStepTestShape : public zkdSceneObject
@@ -30,15 +29,11 @@ private slots:
     void init() { zkUndoStack::instance()->clear(); }
     void stepRefreshesEachRowOnce_data();
     void stepRefreshesEachRowOnce();
-
-private:
-    static int s_ruleRuns;
 };
-
-int tst_zkPropertyEditorStepRefresh::s_ruleRuns = 0;
 
 void tst_zkPropertyEditorStepRefresh::initTestCase()
 {
+    zkRegisterTestControls();
     // Writing roughness derives mirror, within the same step.
     zkdObjectManager::registerClass<zkdStepTestShape>(
         {zkdProperty::value<double>("roughness", 0.0), zkdProperty::value<double>("mirror", 0.0)},
@@ -50,68 +45,59 @@ void tst_zkPropertyEditorStepRefresh::initTestCase()
 
 void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce_data()
 {
-    QTest::addColumn<bool>("throughEditor");
-    QTest::addColumn<int>("undos");
-    QTest::addColumn<int>("redos");
-    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("steps");
 
-    QTest::newRow("edit") << true << 0 << 0 << QStringLiteral("0.75");
-    QTest::newRow("undo") << true << 1 << 0 << QStringLiteral("0.5");
-    QTest::newRow("redo") << true << 1 << 1 << QStringLiteral("0.75");
-    QTest::newRow("kernel step") << false << 0 << 0 << QStringLiteral("0.75");
-    QTest::newRow("kernel step undone") << false << 1 << 0 << QStringLiteral("0.5");
+    QTest::newRow("edit") << QStringList{"edit"};
+    QTest::newRow("undo") << QStringList{"edit", "undo"};
+    QTest::newRow("redo") << QStringList{"edit", "undo", "redo"};
+    QTest::newRow("kernel step") << QStringList{"kernel"};
+    QTest::newRow("kernel step undone") << QStringList{"kernel", "undo"};
 }
 
 void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce()
 {
-    QFETCH(bool, throughEditor);
-    QFETCH(int, undos);
-    QFETCH(int, redos);
-    QFETCH(QString, shown);
+    QFETCH(QStringList, steps);
 
     QList<zkdStepTestShape> shapes;
     QList<zkPropertyEditorObjectWrapper *> wrappers;
     for (int i = 0; i < 5; ++i) {
-        const auto shape = zkdObjectManager::create<zkdStepTestShape>();
-        shape.setProperty("roughness", 0.5 + i);
-        shapes.append(shape);
-        wrappers.append(new zkPropertyEditorZkdObjectWrapper(shape));
+        shapes.append(zkdObjectManager::create<zkdStepTestShape>());
+        shapes.last().setProperty("roughness", 0.5 + i);
+        wrappers.append(new zkPropertyEditorZkdObjectWrapper(shapes.last()));
     }
+    int ruleRuns = 0;
     auto *factory = new zkPropertyEditorFactory;
-    factory->registerEditor<zkdStepTestShape, double, zkTestLineEditControl>("roughness");
-    factory->registerEditor<zkdStepTestShape, double, zkTestLineEditControl>("mirror");
-    factory->registerChangedProperty<zkdStepTestShape, double>("mirror",
-                                                               [](zkPropertyEditorWidget *, double) { ++s_ruleRuns; });
+    factory->registerChangedProperty<zkdStepTestShape, double>("mirror", [&ruleRuns](zkPropertyEditorWidget *, double) {
+        ++ruleRuns;
+    });
     zkPropertyEditorWidget editor(nullptr, {factory, zkPropertyEditorFactory::global()});
     editor.setCurrentObjects(wrappers);
     zkTestLineEditControl *roughness = zkRow(editor, "roughness");
     zkTestLineEditControl *mirror = zkRow(editor, "mirror");
 
-    const auto resetCounts = [&] { roughness->updates = mirror->updates = s_ruleRuns = 0; };
-    resetCounts();
-    if (throughEditor) {
-        roughness->setPropertyValue(0.75);
-    } else {
-        zkScopedUndo undo(true);
-        zkScopedMultiCommand step;
-        for (const zkdStepTestShape &shape : qAsConst(shapes))
-            shape.setProperty("roughness", 0.75);
-        QCOMPARE(roughness->updates, 0);
-    }
-    for (int i = 0; i < undos; ++i) {
-        resetCounts();
-        zkUndoStack::instance()->undo();
-    }
-    for (int i = 0; i < redos; ++i) {
-        resetCounts();
-        zkUndoStack::instance()->redo();
+    for (const QString &step : qAsConst(steps)) {
+        roughness->updates = mirror->updates = ruleRuns = 0;
+        if (step == "edit") {
+            roughness->setPropertyValue(0.75);
+        } else if (step == "kernel") {
+            zkScopedUndo undo(true);
+            zkScopedMultiCommand command;
+            for (const zkdStepTestShape &shape : qAsConst(shapes))
+                shape.setProperty("roughness", 0.75);
+            QCOMPARE(roughness->updates, 0);
+        } else if (step == "undo") {
+            zkUndoStack::instance()->undo();
+        } else {
+            zkUndoStack::instance()->redo();
+        }
     }
 
     QCOMPARE(roughness->updates, 1);
     QCOMPARE(mirror->updates, 1);
-    QCOMPARE(s_ruleRuns, 1);
-    QCOMPARE(roughness->lineEdit()->text(), shown);
-    QCOMPARE(mirror->lineEdit()->text(), QString::number(2.0 * shown.toDouble()));
+    QCOMPARE(ruleRuns, 1);
+    const double shown = steps.last() == "undo" ? 0.5 : 0.75;
+    QCOMPARE(roughness->lineEdit()->text(), QString::number(shown));
+    QCOMPARE(mirror->lineEdit()->text(), QString::number(2 * shown));
 }
 
 QTEST_MAIN(tst_zkPropertyEditorStepRefresh)

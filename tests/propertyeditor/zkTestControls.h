@@ -13,12 +13,10 @@
 #include <QSignalBlocker>
 #include <QVector2D>
 
-class zkTestControlOptions : public zkBaseControlOptions, public zkExtraPropertiesOptions
-{
-};
+class zkTestControlOptions : public zkBaseControlOptions, public zkExtraPropertiesOptions {};
 
 // Shows the first object's value as text; typed text is written, converted to the property's
-// type, when editing finishes.
+// type, when editing finishes. Counts its refreshes.
 class zkTestLineEditControl : public zkBaseControl
 {
 public:
@@ -96,14 +94,10 @@ inline void zkRegisterTestControls()
 {
     static const bool registered = [] {
         zkPropertyEditorFactory *global = zkPropertyEditorFactory::global();
-        global->registerEditor<bool, zkTestLineEditControl>({});
-        global->registerEditor<int, zkTestLineEditControl>({});
-        global->registerEditor<uint, zkTestLineEditControl>({});
-        global->registerEditor<qulonglong, zkTestLineEditControl>({});
-        global->registerEditor<float, zkTestLineEditControl>({});
-        global->registerEditor<double, zkTestLineEditControl>({});
-        global->registerEditor<QString, zkTestLineEditControl>({});
-        global->registerEditor<QVector2D, zkTestLineEditControl>({});
+        const auto lineEdits = [global](auto... values) {
+            (global->registerEditor<decltype(values), zkTestLineEditControl>({}), ...);
+        };
+        lineEdits(bool(), int(), uint(), qulonglong(), float(), double(), QString(), QVector2D());
         global->registerEditor<QObject *, zkTestNestingControl>({});
         return true;
     }();
