@@ -50,6 +50,15 @@ protected:
     }
 } linkingDescription;
 
+class CountingDescription : public zkPropertyEditorDescriptionBase
+{
+public:
+    int initCount = 0;
+
+protected:
+    void init() override { ++initCount; }
+};
+
 using Hierarchy = QList<QByteArray>;
 static const Hierarchy baseHierarchy{"TestBase", "QObject"};
 static const Hierarchy derivedHierarchy{"TestDerived", "TestBase", "QObject"};
@@ -66,6 +75,7 @@ private slots:
     void ruleMatching_data();
     void ruleMatching();
     void linkedTextureSettings();
+    void descriptionsInitialiseOnce();
 };
 
 void tst_zkPropertyEditorFactory::getEditor_data()
@@ -263,6 +273,22 @@ void tst_zkPropertyEditorFactory::linkedTextureSettings()
         others.removeAt(i);
         QCOMPARE(LinkingDescription::changedIn, i < 2 ? others : QList<zkPropertyEditorWidget *>());
     }
+}
+
+// Each description registers once, when the first editor after its creation is built; a destroyed
+// one has left the registry.
+void tst_zkPropertyEditorFactory::descriptionsInitialiseOnce()
+{
+    auto early = std::make_unique<CountingDescription>();
+    const zkPropertyEditorWidget first(nullptr, {}, false, false);
+    CountingDescription late;
+    QCOMPARE(early->initCount, 1);
+    QCOMPARE(late.initCount, 0);
+
+    early.reset();
+    const zkPropertyEditorWidget second(nullptr, {}, false, false);
+    zkPropertyEditorDescriptionBase::initAll();
+    QCOMPARE(late.initCount, 1);
 }
 
 QTEST_MAIN(tst_zkPropertyEditorFactory)

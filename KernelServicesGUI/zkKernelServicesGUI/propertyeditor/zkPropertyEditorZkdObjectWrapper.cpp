@@ -75,7 +75,7 @@ quint64 zkPropertyEditorZkdObjectWrapper::getObjectId() const
 
 void zkPropertyEditorZkdObjectWrapper::initCache() const
 {
-    if (m_index)
+    if (!m_cache.isEmpty())
         return;
     const zkObjectService *service = zkKernelServiceFactory::the().getService<zkObjectService>();
     if (!service)
