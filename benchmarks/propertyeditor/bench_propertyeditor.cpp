@@ -116,20 +116,6 @@ struct Best
     void measure(const std::function<void()> &work) { ms = std::min(ms, elapsedMs(work)); }
 };
 
-// The best of runs: each run prepares (untimed), measures, and cleans up (untimed).
-double bestOf(int runs, const std::function<void()> &prepare, const std::function<void()> &measure,
-              const std::function<void()> &cleanUp)
-{
-    double best = std::numeric_limits<double>::max();
-    for (int run = 0; run < runs; ++run) {
-        prepare();
-        best = std::min(best, elapsedMs(measure));
-        cleanUp();
-        settle();
-    }
-    return best;
-}
-
 size_t heapInUse()
 {
     return mallinfo2().uordblks;
@@ -215,33 +201,23 @@ void benchmarkRefresh()
         const zkdObject first = zkdObjectManager::create(className(count));
         const zkdObject second = zkdObjectManager::create(className(count));
         second.setProperty("value0", 42.0);
-        zkPropertyEditorWidget *editor = nullptr;
-        const auto createEditor = [&editor] {
-            editor = new zkPropertyEditorWidget(nullptr, {}, true, true);
+        Best cold, refresh;
+        for (int run = 0; run < 3; ++run) {
+            auto *editor = new zkPropertyEditorWidget(nullptr, {}, true, true);
             editor->resize(480, 800);
-        };
-        const auto selectFirst = [&editor, &first] {
-            editor->setCurrentObjects(wrap({first}));
-            editor->show();
-            settle();
-        };
-        const auto selectSecond = [&editor, &second] {
-            editor->setCurrentObjects(wrap({second}));
-            settle();
-        };
-        const auto cleanUp = [&editor] {
+            cold.measure([editor, &first] {
+                editor->setCurrentObjects(wrap({first}));
+                editor->show();
+                settle();
+            });
+            refresh.measure([editor, &second] {
+                editor->setCurrentObjects(wrap({second}));
+                settle();
+            });
             delete editor;
-            editor = nullptr;
-        };
-        const double cold = bestOf(3, createEditor, selectFirst, cleanUp);
-        const double refresh = bestOf(
-            3,
-            [&] {
-                createEditor();
-                selectFirst();
-            },
-            selectSecond, cleanUp);
-        std::printf("  %8d %12.2f %12.1f %8.3f\n", count, refresh, cold, refresh / cold);
+            settle();
+        }
+        std::printf("  %8d %12.2f %12.1f %8.3f\n", count, refresh.ms, cold.ms, refresh.ms / cold.ms);
     }
     printGoal("ratio <= 0.05");
 }

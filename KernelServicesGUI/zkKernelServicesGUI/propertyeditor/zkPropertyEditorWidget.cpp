@@ -626,7 +626,6 @@ void zkPropertyEditorWidget::setPropertyInternal(zkPropertyEditorObjectWrapper *
 {
     if (!wrapper)
         return;
-    const QScopedValueRollback<zkPropertyEditorObjectWrapper *> written(m_writtenObject, wrapper);
     const QList<QByteArray> hierarchy = wrapper->getInheritanceHierarchy();
     const zkPropertyWriteRules *rules = getWriteRules(hierarchy, name);
     const auto writeThrough = [&](const QVariant &written) {
@@ -710,13 +709,8 @@ void zkPropertyEditorWidget::updateMultiselectionSameValue()
 
 void zkPropertyEditorWidget::propertyChanged(const zkdObject &object, const QByteArray &name)
 {
-    if (!m_currentObjects.isEmpty()) {
-        // While the editor writes, the notification is mostly about the object being written.
-        zkPropertyEditorObjectWrapper *wrapper =
-            m_writtenObject && m_writtenObject->getObjectId() == object.getObjectId() ? m_writtenObject
-                                                                                      : getObjectWrapper(object);
-        updatePropertyNoSignal(wrapper, name);
-    }
+    if (!m_currentObjects.isEmpty())
+        updatePropertyNoSignal(getObjectWrapper(object), name);
     emit editorPropertyChanged(object, name);
 }
 

@@ -216,8 +216,6 @@ private:
     // that is over.
     bool m_writing = false;
     QList<QByteArray> m_pendingUpdates;
-    // The object being written, which most notifications of an edit are about.
-    zkPropertyEditorObjectWrapper *m_writtenObject = nullptr;
     // The write rules by most-derived class and property, for the length of one write step; the
     // last ones asked for are kept aside, as a step mostly writes one property of one class.
     using WriteRulesKey = QPair<QByteArray, QByteArray>;

@@ -146,10 +146,7 @@ QList<QByteArray> zkPropertyEditorZkdObjectWrapper::getInheritanceHierarchy() co
         std::fprintf(stderr, "zkPropertyEditorZkdObjectWrapper::getInheritanceHierarchy: obj is NULL!\n");
         return {};
     }
-    // Asked for at every write; an object's class never changes.
-    if (m_hierarchy.isEmpty())
-        m_hierarchy = classHierarchy(data->metaObject());
-    return m_hierarchy;
+    return classHierarchy(data->metaObject());
 }
 
 void zkPropertyEditorZkdObjectWrapper::setProperty(const QByteArray &name, const QVariant &value)

@@ -46,5 +46,4 @@ private:
     mutable QList<zkQRPCMetaProperty> m_cache;
     // Shared by the wrappers of objects with the same properties.
     mutable std::shared_ptr<const QHash<QByteArray, int>> m_index;
-    mutable QList<QByteArray> m_hierarchy;
 };

@@ -2,7 +2,6 @@
 
 #include "zkSpinBoxArrow.h"
 
-#include <QMouseEvent>
 #include <QStyleOptionSpinBox>
 
 QZKDoubleSpiner::QZKDoubleSpiner(QWidget *parent)
@@ -12,15 +11,11 @@ QZKDoubleSpiner::QZKDoubleSpiner(QWidget *parent)
 
 void QZKDoubleSpiner::mousePressEvent(QMouseEvent *event)
 {
-    if (!m_autoSteps && event->button() == Qt::LeftButton) {
+    if (!m_autoSteps) {
         QStyleOptionSpinBox option;
         initStyleOption(&option);
-        if (const int step = zkSpinBoxArrowStep(option, event->pos(), this)) {
-            // Stepping here keeps the base class from starting its repeat timer.
-            stepBy(step);
-            event->accept();
+        if (zkStepOnceOnArrowPress(this, option, event))
             return;
-        }
     }
     QDoubleSpinBox::mousePressEvent(event);
 }

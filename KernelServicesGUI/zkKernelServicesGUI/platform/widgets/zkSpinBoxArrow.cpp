@@ -1,17 +1,28 @@
 #include "zkSpinBoxArrow.h"
 
+#include <QAbstractSpinBox>
+#include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionSpinBox>
-#include <QWidget>
 
-int zkSpinBoxArrowStep(const QStyleOptionSpinBox &option, const QPoint &pos, const QWidget *spinBox)
+bool zkStepOnceOnArrowPress(QAbstractSpinBox *spinBox, const QStyleOptionSpinBox &option, QMouseEvent *event)
 {
-    switch (spinBox->style()->hitTestComplexControl(QStyle::CC_SpinBox, &option, pos, spinBox)) {
+    if (event->button() != Qt::LeftButton)
+        return false;
+    int step = 0;
+    switch (spinBox->style()->hitTestComplexControl(QStyle::CC_SpinBox, &option, event->pos(), spinBox)) {
     case QStyle::SC_SpinBoxUp:
-        return option.stepEnabled & QAbstractSpinBox::StepUpEnabled ? 1 : 0;
+        step = option.stepEnabled & QAbstractSpinBox::StepUpEnabled ? 1 : 0;
+        break;
     case QStyle::SC_SpinBoxDown:
-        return option.stepEnabled & QAbstractSpinBox::StepDownEnabled ? -1 : 0;
+        step = option.stepEnabled & QAbstractSpinBox::StepDownEnabled ? -1 : 0;
+        break;
     default:
-        return 0;
+        break;
     }
+    if (step == 0)
+        return false;
+    spinBox->stepBy(step);
+    event->accept();
+    return true;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-class QPoint;
+class QAbstractSpinBox;
+class QMouseEvent;
 class QStyleOptionSpinBox;
-class QWidget;
 
-// The step that a click at pos on a spin box's arrow buttons makes: 1 for the up arrow, -1 for
-// the down arrow, 0 elsewhere or when that direction is disabled.
-int zkSpinBoxArrowStep(const QStyleOptionSpinBox &option, const QPoint &pos, const QWidget *spinBox);
+// Steps spinBox once when event is a left press on one of its enabled arrow buttons, and accepts
+// the event so that the base class does not start its repeat timer. option is the spin box's own
+// style option (initStyleOption is protected). True when it stepped.
+bool zkStepOnceOnArrowPress(QAbstractSpinBox *spinBox, const QStyleOptionSpinBox &option, QMouseEvent *event);
