@@ -1,6 +1,7 @@
 // The demo application: the sample scene of the in-memory kernel in a list beside a property
 // editor on the selected objects, with undo and redo.
 
+#include "zkDemoDumps.h"
 #include "zkDemoSceneList.h"
 #include "zkDemoWindow.h"
 
@@ -43,8 +44,32 @@ int main(int argc, char *argv[])
         QStringLiteral("file"));
     const QCommandLineOption listRowsOption(QStringLiteral("list-rows"),
                                             QStringLiteral("Prints the editor's rows, one line each."));
-    parser.addOptions({selectOption, screenshotOption, listRowsOption});
+    const QCommandLineOption describeOption(
+        QStringLiteral("describe"),
+        QStringLiteral("Prints the registrations of the named type descriptions (all without a name) and exits."));
+    const QCommandLineOption dumpLayoutOption(QStringLiteral("dump-layout"),
+                                              QStringLiteral("Prints the editor's tabs, groups and rows as built."));
+    parser.addOptions({selectOption, screenshotOption, listRowsOption, describeOption, dumpLayoutOption});
+    parser.addPositionalArgument(QStringLiteral("description"),
+                                 QStringLiteral("With --describe: the description classes to print."),
+                                 QStringLiteral("[description...]"));
     parser.process(app);
+
+    if (parser.isSet(describeOption)) {
+        QList<QByteArray> names;
+        for (const QString &name : parser.positionalArguments())
+            names.append(name.toLatin1());
+        QList<QByteArray> unknown;
+        const QStringList lines = zkDemoDumps::describe(names, &unknown);
+        for (const QByteArray &name : unknown)
+            std::fprintf(stderr, "zkDemo: no description named '%s'\n", name.constData());
+        if (!unknown.isEmpty())
+            return 2;
+        QTextStream out(stdout);
+        for (const QString &line : lines)
+            out << line << '\n';
+        return 0;
+    }
 
     zkDemoWindow window(zkSampleScene::build());
     window.resize(1200, 780);
@@ -55,11 +80,20 @@ int main(int argc, char *argv[])
     }
     window.show();
 
+    if (parser.isSet(dumpLayoutOption)) {
+        // Lets the deferred layout work of the build run first.
+        QApplication::processEvents();
+        QTextStream out(stdout);
+        for (const QString &line : zkDemoDumps::dumpLayout(window.getEditor()))
+            out << line << '\n';
+    }
     if (parser.isSet(listRowsOption)) {
         QTextStream out(stdout);
         for (const QString &line : window.getRowLines())
             out << line << '\n';
     }
+    if (parser.isSet(dumpLayoutOption) && !parser.isSet(screenshotOption))
+        return 0;
     if (parser.isSet(screenshotOption)) {
         // Lets deferred layouts and deletions run before the window is drawn.
         QApplication::processEvents();

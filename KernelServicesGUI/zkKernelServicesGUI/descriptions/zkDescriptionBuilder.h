@@ -7,6 +7,7 @@
 #include <zkPropertyEditorDescriptionBase.h>
 #include <zkPropertyEditorFactory.h>
 #include <zkPropertyEditorWidget.h>
+#include <zkZkdObjectControl.h>
 
 #include <QByteArray>
 #include <QList>
@@ -27,6 +28,7 @@
 //     rows.editor<float, zkDoubleSliderControl>("coneAngle", ...);
 //     rows.after<float>("coneAngle", "useConeAngle");
 //     rows.hidden<QZKSpectrum>("colorSpectrum");
+//     rows.subObject<zkdShadowMap>("shadowMap", "Shadow Map", tr("Shadow Map"));
 //     rows.showWhen("useConeAngle", {"coneAngle", "penumbraAngle"});
 //
 // What every description keeps to:
@@ -83,6 +85,19 @@ public:
         return *this;
     }
 
+    // The row of a sub-object property: the nested editor of the sub-object of type S, in the
+    // group, across both columns and editable although the handle itself is read-only.
+    template <typename S>
+    zkDescriptionBuilder &subObject(const QByteArray &property, const QByteArray &group, const QString &label)
+    {
+        return editor<S, zkZkdObjectControl<S>>(property, [group, label](zkZkdZkdObjectControlOptions &options) {
+            options.group = group;
+            options.label = label;
+            options.spanColumns = true;
+            options.forceWritable();
+        });
+    }
+
     // A property the object reports but the editor shows no row for.
     template <typename V>
     zkDescriptionBuilder &hidden(const QByteArray &property)
@@ -95,10 +110,7 @@ public:
     template <typename V>
     zkDescriptionBuilder &after(const QByteArray &property, const QByteArray &previous)
     {
-        m_factory->template registerSortProperty<T, V>(
-            property, [previous](zkPropertyEditorWidget *widget, zkPropertyEditorControlOptions &options) {
-                options.setSortKey(widget->getControlSortKey(previous) + 1);
-            });
+        m_factory->template registerSortAfter<T, V>(property, previous);
         return *this;
     }
 

@@ -24,6 +24,9 @@ public:
     // Empty: any property of the value type.
     const QByteArray &getProperty() const { return m_property; }
     const QByteArray &getValueType() const { return m_valueType; }
+    // The class of the control built from the registration (zkComboBoxControl,
+    // zkZkdObjectControl<zkdTransparency>); empty for rules.
+    const QByteArray &getControlClass() const { return m_controlClass; }
 
     int getSortKey() const { return m_sortKey; }
     void setSortKey(int sortKey) { m_sortKey = sortKey; }
@@ -49,10 +52,12 @@ private:
     void setObjectType(const QByteArray &objectType) { m_objectType = objectType; }
     void setProperty(const QByteArray &property) { m_property = property; }
     void setValueType(const QByteArray &valueType) { m_valueType = valueType; }
+    void setControlClass(const QByteArray &controlClass) { m_controlClass = controlClass; }
 
     QByteArray m_objectType;
     QByteArray m_property;
     QByteArray m_valueType;
+    QByteArray m_controlClass;
     int m_sortKey = getDefaultSortKey();
     bool m_skipped = false;
     bool m_forceWritable = false;

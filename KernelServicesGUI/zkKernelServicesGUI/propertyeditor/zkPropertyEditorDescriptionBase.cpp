@@ -24,6 +24,14 @@ zkPropertyEditorDescriptionBase::~zkPropertyEditorDescriptionBase()
     registry().removeAll(this);
 }
 
+QList<const zkPropertyEditorDescriptionBase *> zkPropertyEditorDescriptionBase::getDescriptions()
+{
+    QList<const zkPropertyEditorDescriptionBase *> descriptions;
+    for (const zkPropertyEditorDescriptionBase *description : registry())
+        descriptions.append(description);
+    return descriptions;
+}
+
 QList<zkPropertyEditorDescriptionBase *> &zkPropertyEditorDescriptionBase::registry()
 {
     static QList<zkPropertyEditorDescriptionBase *> descriptions;
@@ -38,7 +46,12 @@ void zkPropertyEditorDescriptionBase::initAll()
         zkPropertyEditorDescriptionBase *description = descriptions.at(i);
         if (description->m_initialized)
             continue;
+        zkPropertyEditorFactory *factory = description->m_factory;
+        if (factory)
+            factory->setRegistrant(description->metaObject()->className());
         description->init();
+        if (factory)
+            factory->setRegistrant({});
         description->m_initialized = true;
     }
 }

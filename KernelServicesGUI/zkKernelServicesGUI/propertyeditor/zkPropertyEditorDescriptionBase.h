@@ -27,6 +27,8 @@ public:
 
     // Initialises every description that has not been initialised yet.
     static void initAll();
+    // Every description constructed so far, in construction order.
+    static QList<const zkPropertyEditorDescriptionBase *> getDescriptions();
 
     static void setGroupVisible(zkPropertyEditorWidget *widget, const QByteArray &group, bool visible);
     // The separator lines under the rows of the group.

@@ -40,6 +40,18 @@ zkPropertyEditorFactory *zkPropertyEditorFactory::global()
     return &factory;
 }
 
+void zkPropertyEditorFactory::record(Registration::Kind kind,
+                                     std::shared_ptr<const zkPropertyEditorControlOptions> options,
+                                     const QByteArray &after)
+{
+    m_registrations.append({kind, m_registrant, std::move(options), after});
+}
+
+int zkPropertyEditorFactory::getWidgetControlSortKey(zkPropertyEditorWidget *widget, const QByteArray &property)
+{
+    return widget->getControlSortKey(property);
+}
+
 void zkPropertyEditorFactory::init()
 {
     zkPropertyEditorDescriptionBase::initAll();

@@ -28,6 +28,26 @@ struct zkQRPCMetaProperty;
 // first edited object's class hierarchy from the most-derived class on, so that rules of a base
 // class serve its subclasses and a subclass's rules are met first.
 //
+// The class name under which a control's registrations are reported: its meta-object's, or what
+// a class template that has none of its own (zkZkdObjectControl<T>) gives by controlClassName().
+template <typename TControl, typename = void>
+struct zkHasControlClassName : std::false_type
+{
+};
+template <typename TControl>
+struct zkHasControlClassName<TControl, std::void_t<decltype(TControl::controlClassName())>> : std::true_type
+{
+};
+
+template <typename TControl>
+QByteArray zkControlClassName()
+{
+    if constexpr (zkHasControlClassName<TControl>::value)
+        return TControl::controlClassName();
+    else
+        return TControl::staticMetaObject.className();
+}
+
 // A control class names its options record as the member type Options; every control built from
 // one registration shares that registration's record. A copy of a factory shares the records of
 // the registrations it copies.
@@ -43,6 +63,19 @@ public:
     using OnSetCallback = std::function<void(const zkPropertyEditorObjectWrapper *, const QByteArray &property,
                                              const QVariant &value)>;
 
+    // One register call, as the factory keeps it for inspection (the descriptions' dump).
+    struct Registration
+    {
+        enum Kind { Editor, BasicEditor, Category, Group, SortRule, ChangedRule, SetRule, OnSetRule };
+
+        Kind kind;
+        // The class name of the description whose init() made the call; empty outside one.
+        QByteArray registrant;
+        std::shared_ptr<const zkPropertyEditorControlOptions> options;
+        // For sort rules made by registerSortAfter(): the row placed before.
+        QByteArray after;
+    };
+
     zkPropertyEditorFactory();
     zkPropertyEditorFactory(const zkPropertyEditorFactory &);
     zkPropertyEditorFactory &operator=(const zkPropertyEditorFactory &);
@@ -51,6 +84,11 @@ public:
     static zkPropertyEditorFactory *global();
     // Runs init() of every description not initialised yet.
     static void init();
+
+    // Every register call so far, in call order.
+    const QList<Registration> &getRegistrations() const { return m_registrations; }
+    // Names the description that the following register calls are made for.
+    void setRegistrant(const QByteArray &description) { m_registrant = description; }
 
     template <typename TObject, typename TValue, typename TControl>
     void registerEditor(const QByteArray &property,
@@ -73,6 +111,9 @@ public:
     zkPropertyEditorControlOptions &registerSortProperty(
         const QByteArray &property,
         std::function<void(zkPropertyEditorWidget *, zkPropertyEditorControlOptions &)> callback);
+    // Places the property's control directly after previous's.
+    template <typename TObject, typename TValue>
+    zkPropertyEditorControlOptions &registerSortAfter(const QByteArray &property, const QByteArray &previous);
     // The callback lists the writes to perform in place of the requested one.
     template <typename TObject, typename TValue>
     zkPropertyEditorControlOptions &registerSetProperty(
@@ -145,6 +186,7 @@ private:
 
     // Type-erased access to the widget, so that the templates need no complete widget type.
     static QVariant getWidgetProperty(zkPropertyEditorWidget *widget, const QByteArray &property);
+    static int getWidgetControlSortKey(zkPropertyEditorWidget *widget, const QByteArray &property);
     // The options of the widget's control for property; logs the sort warning when there is none.
     static zkPropertyEditorControlOptions *getControlOptionsForSorting(zkPropertyEditorWidget *widget,
                                                                       const QByteArray &property);
@@ -153,12 +195,14 @@ private:
     static TValue convertedValue(QVariant value);
     template <typename TOptions>
     static std::shared_ptr<TOptions> createOptions(const QByteArray &objectType, const QByteArray &property,
-                                                   const QByteArray &valueType,
+                                                   const QByteArray &valueType, const QByteArray &controlClass,
                                                    const std::function<void(TOptions &)> &modifier);
     template <typename TFunction>
-    static zkPropertyEditorControlOptions &appendRule(std::vector<Rule<TFunction>> &list,
-                                                      const QByteArray &objectType, const QByteArray &property,
-                                                      const QByteArray &valueType, TFunction function);
+    zkPropertyEditorControlOptions &appendRule(std::vector<Rule<TFunction>> &list, Registration::Kind kind,
+                                               const QByteArray &objectType, const QByteArray &property,
+                                               const QByteArray &valueType, TFunction function);
+    void record(Registration::Kind kind, std::shared_ptr<const zkPropertyEditorControlOptions> options,
+                const QByteArray &after = {});
     template <typename T>
     static QByteArray typeName() { return QMetaType::typeName(qMetaTypeId<T>()); }
 
@@ -170,6 +214,8 @@ private:
     std::vector<Rule<SetCallback>> m_setProperties;
     std::vector<Rule<OnSetCallback>> m_onSetProperties;
     std::vector<Rule<WidgetCallback>> m_sortProperties;
+    QList<Registration> m_registrations;
+    QByteArray m_registrant;
 };
 
 struct zkPropertyWriteRules
@@ -201,6 +247,7 @@ template <typename TOptions>
 std::shared_ptr<TOptions> zkPropertyEditorFactory::createOptions(const QByteArray &objectType,
                                                                  const QByteArray &property,
                                                                  const QByteArray &valueType,
+                                                                 const QByteArray &controlClass,
                                                                  const std::function<void(TOptions &)> &modifier)
 {
     auto options = std::make_shared<TOptions>();
@@ -209,17 +256,20 @@ std::shared_ptr<TOptions> zkPropertyEditorFactory::createOptions(const QByteArra
     options->setObjectType(objectType);
     options->setProperty(property);
     options->setValueType(valueType);
+    options->setControlClass(controlClass);
     return options;
 }
 
 template <typename TFunction>
 zkPropertyEditorControlOptions &zkPropertyEditorFactory::appendRule(std::vector<Rule<TFunction>> &list,
+                                                                    Registration::Kind kind,
                                                                     const QByteArray &objectType,
                                                                     const QByteArray &property,
                                                                     const QByteArray &valueType, TFunction function)
 {
-    list.push_back({createOptions<zkPropertyEditorControlOptions>(objectType, property, valueType, {}),
+    list.push_back({createOptions<zkPropertyEditorControlOptions>(objectType, property, valueType, {}, {}),
                     std::move(function)});
+    record(kind, list.back().options);
     return *list.back().options;
 }
 
@@ -228,9 +278,10 @@ void zkPropertyEditorFactory::registerEditor(const QByteArray &property,
                                              std::function<void(typename TControl::Options &)> modifier)
 {
     using TOptions = typename TControl::Options;
-    std::shared_ptr<TOptions> options =
-        createOptions(QByteArray(TObject::staticMetaObject.className()), property, typeName<TValue>(), modifier);
+    std::shared_ptr<TOptions> options = createOptions(QByteArray(TObject::staticMetaObject.className()), property,
+                                                      typeName<TValue>(), zkControlClassName<TControl>(), modifier);
     TOptions *record = options.get();
+    this->record(Registration::Editor, options);
     m_editors.push_back({std::move(options), [record](zkPropertyEditorWidget *widget, const QByteArray &name)
                              -> zkBaseControl * { return new TControl(widget, name, record); }});
 }
@@ -240,8 +291,10 @@ void zkPropertyEditorFactory::registerEditor(const QByteArray &property,
                                              std::function<void(typename TControl::Options &)> modifier)
 {
     using TOptions = typename TControl::Options;
-    std::shared_ptr<TOptions> options = createOptions(QByteArray(), property, typeName<TValue>(), modifier);
+    std::shared_ptr<TOptions> options =
+        createOptions(QByteArray(), property, typeName<TValue>(), zkControlClassName<TControl>(), modifier);
     TOptions *record = options.get();
+    this->record(Registration::BasicEditor, options);
     m_basicEditors.push_back({std::move(options), [record](zkPropertyEditorWidget *widget, const QByteArray &name)
                                   -> zkBaseControl * { return new TControl(widget, name, record); }});
 }
@@ -250,9 +303,10 @@ template <typename TObject, typename TControl>
 void zkPropertyEditorFactory::registerCategory(const QByteArray &name,
                                                std::function<void(zkzkCategoryOptionsControlOptions &)> modifier)
 {
-    std::shared_ptr<zkzkCategoryOptionsControlOptions> options =
-        createOptions(QByteArray(TObject::staticMetaObject.className()), name, QByteArray(), modifier);
+    std::shared_ptr<zkzkCategoryOptionsControlOptions> options = createOptions(
+        QByteArray(TObject::staticMetaObject.className()), name, QByteArray(), zkControlClassName<TControl>(), modifier);
     zkzkCategoryOptionsControlOptions *record = options.get();
+    this->record(Registration::Category, options);
     m_categories.push_back(
         {[name, record](zkPropertyEditorWidget *widget) { new TControl(widget, name, record, true); },
          std::move(options), name});
@@ -262,9 +316,10 @@ template <typename TObject, typename TControl>
 void zkPropertyEditorFactory::registerGroup(const QByteArray &name,
                                             std::function<void(zkGroupControlOptions &)> modifier)
 {
-    std::shared_ptr<zkGroupControlOptions> options =
-        createOptions(QByteArray(TObject::staticMetaObject.className()), name, QByteArray(), modifier);
+    std::shared_ptr<zkGroupControlOptions> options = createOptions(
+        QByteArray(TObject::staticMetaObject.className()), name, QByteArray(), zkControlClassName<TControl>(), modifier);
     zkGroupControlOptions *record = options.get();
+    this->record(Registration::Group, options);
     m_groups.push_back({[name, record](zkPropertyEditorWidget *widget) { new TControl(widget, name, record); },
                         std::move(options), name});
 }
@@ -274,7 +329,7 @@ zkPropertyEditorControlOptions &zkPropertyEditorFactory::registerChangedProperty
     const QByteArray &property, std::function<void(zkPropertyEditorWidget *, TValue)> callback)
 {
     return appendRule<WidgetCallback>(
-        m_changedProperties, TObject::staticMetaObject.className(), property, typeName<TValue>(),
+        m_changedProperties, Registration::ChangedRule, TObject::staticMetaObject.className(), property, typeName<TValue>(),
         [callback](zkPropertyEditorWidget *widget, const QByteArray &name) {
             callback(widget, convertedValue<TValue>(getWidgetProperty(widget, name)));
         });
@@ -285,7 +340,7 @@ zkPropertyEditorControlOptions &zkPropertyEditorFactory::registerSortProperty(
     const QByteArray &property,
     std::function<void(zkPropertyEditorWidget *, zkPropertyEditorControlOptions &)> callback)
 {
-    return appendRule<WidgetCallback>(m_sortProperties, TObject::staticMetaObject.className(), property,
+    return appendRule<WidgetCallback>(m_sortProperties, Registration::SortRule, TObject::staticMetaObject.className(), property,
                                       typeName<TValue>(),
                                       [callback](zkPropertyEditorWidget *widget, const QByteArray &name) {
                                           if (zkPropertyEditorControlOptions *options = getControlOptionsForSorting(widget, name))
@@ -299,7 +354,7 @@ zkPropertyEditorControlOptions &zkPropertyEditorFactory::registerSetProperty(
     std::function<void(const zkPropertyEditorObjectWrapper *, TValue, PropertyWrites &)> callback)
 {
     return appendRule<SetCallback>(
-        m_setProperties, TObject::staticMetaObject.className(), property, typeName<TValue>(),
+        m_setProperties, Registration::SetRule, TObject::staticMetaObject.className(), property, typeName<TValue>(),
         [callback](const zkPropertyEditorObjectWrapper *wrapper, const QByteArray &, const QVariant &value,
                    PropertyWrites &writes) { callback(wrapper, convertedValue<TValue>(value), writes); });
 }
@@ -309,8 +364,20 @@ zkPropertyEditorControlOptions &zkPropertyEditorFactory::registerOnSetProperty(
     const QByteArray &property, std::function<void(const zkPropertyEditorObjectWrapper *, TValue)> callback)
 {
     return appendRule<OnSetCallback>(
-        m_onSetProperties, TObject::staticMetaObject.className(), property, typeName<TValue>(),
+        m_onSetProperties, Registration::OnSetRule, TObject::staticMetaObject.className(), property, typeName<TValue>(),
         [callback](const zkPropertyEditorObjectWrapper *wrapper, const QByteArray &, const QVariant &value) {
             callback(wrapper, convertedValue<TValue>(value));
         });
+}
+
+template <typename TObject, typename TValue>
+zkPropertyEditorControlOptions &zkPropertyEditorFactory::registerSortAfter(const QByteArray &property,
+                                                                           const QByteArray &previous)
+{
+    zkPropertyEditorControlOptions &options = registerSortProperty<TObject, TValue>(
+        property, [previous](zkPropertyEditorWidget *widget, zkPropertyEditorControlOptions &options) {
+            options.setSortKey(getWidgetControlSortKey(widget, previous) + 1);
+        });
+    m_registrations.last().after = previous;
+    return options;
 }

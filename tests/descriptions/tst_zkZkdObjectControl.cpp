@@ -1,0 +1,188 @@
+#include <zkPropertyEditorFactory.h>
+#include <zkPropertyEditorQObjectWrapper.h>
+#include <zkPropertyEditorWidget.h>
+#include <zkPropertyEditorZkdObjectWrapper.h>
+#include <zkUndoStack.h>
+#include <zkZkdObjectControl.h>
+#include <zkdClearcoat.h>
+#include <zkdMetallicPaintClearcoat.h>
+#include <zkdMetallicPaintMaterial.h>
+#include <zkdObjectManager.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+using ClearcoatControl = zkZkdObjectControl<zkdMetallicPaintClearcoat>;
+
+zkdObject clearcoatOf(const zkdObject &paint)
+{
+    return zkdObjectManager::fromVariant(paint.property("clearcoat"));
+}
+
+QList<zkPropertyEditorObjectWrapper *> wrap(const QList<zkdObject> &objects)
+{
+    QList<zkPropertyEditorObjectWrapper *> wrappers;
+    for (const zkdObject &object : objects)
+        wrappers.append(new zkPropertyEditorZkdObjectWrapper(object));
+    return wrappers;
+}
+
+} // namespace
+
+class tst_zkZkdObjectControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void nestedEditReachesEveryParentInOneStep();
+    void handOverEmitsNothing();
+    void skipSetHidesRows();
+    void cacheFollowsParent_data();
+    void cacheFollowsParent();
+    void unusableSubObjectAddsNoRows_data();
+    void unusableSubObjectAddsNoRows();
+    void destroyedSubObjectRebuildsEmpty();
+    void controlClassNameNamesTheType();
+
+private:
+    QList<zkdObject> m_paints;
+};
+
+void tst_zkZkdObjectControl::initTestCase()
+{
+    // Registered after the descriptions, so whichever registration the factory meets first, the
+    // row is a nested clearcoat editor.
+    zkPropertyEditorFactory::init();
+    zkPropertyEditorFactory::global()->registerEditor<zkdMetallicPaintMaterial, zkdMetallicPaintClearcoat, ClearcoatControl>(
+        "clearcoat", [](zkZkdZkdObjectControlOptions &options) { options.forceWritable(); });
+    for (int i = 0; i < 3; ++i)
+        m_paints.append(zkdObjectManager::create("zkdMetallicPaintMaterial"));
+}
+
+void tst_zkZkdObjectControl::cleanup()
+{
+    zkUndoStack::instance()->clear();
+}
+
+void tst_zkZkdObjectControl::nestedEditReachesEveryParentInOneStep()
+{
+    zkPropertyEditorWidget editor(nullptr, {});
+    editor.setCurrentObjects(wrap({m_paints.at(0), m_paints.at(2)}));
+    zkPropertyEditorWidget *nested = editor.getChildPropertyEditor("clearcoat");
+    QVERIFY(nested);
+    QCOMPARE(nested->getCurrentObjects().size(), 2);
+    QCOMPARE(nested->getCurrentObjects().at(0)->getObjectId(), clearcoatOf(m_paints.at(0)).getObjectId());
+    QCOMPARE(nested->getCurrentObjects().at(1)->getObjectId(), clearcoatOf(m_paints.at(2)).getObjectId());
+
+    const float untouched = clearcoatOf(m_paints.at(1)).property("thickness").toFloat();
+    const int steps = zkUndoStack::instance()->count();
+    nested->setProperty("thickness", QVariant(2.5f));
+
+    QCOMPARE(zkUndoStack::instance()->count(), steps + 1);
+    QCOMPARE(clearcoatOf(m_paints.at(0)).property("thickness").toFloat(), 2.5f);
+    QCOMPARE(clearcoatOf(m_paints.at(2)).property("thickness").toFloat(), 2.5f);
+    QCOMPARE(clearcoatOf(m_paints.at(1)).property("thickness").toFloat(), untouched);
+
+    zkUndoStack::instance()->undo();
+    QCOMPARE(clearcoatOf(m_paints.at(0)).property("thickness").toFloat(), 1.0f);
+    QCOMPARE(clearcoatOf(m_paints.at(2)).property("thickness").toFloat(), 1.0f);
+    QCOMPARE(nested->getProperty("thickness").toFloat(), 1.0f);
+}
+
+void tst_zkZkdObjectControl::handOverEmitsNothing()
+{
+    zkPropertyEditorWidget editor(nullptr, {});
+    editor.setCurrentObjects(wrap({m_paints.at(0)}));
+    auto *control = dynamic_cast<ClearcoatControl *>(editor.getControl("clearcoat"));
+    QVERIFY(control);
+    using ObjectSignal = void (zkPropertyEditorWidget::*)(const zkdObject &, const QByteArray &);
+    QSignalSpy spy(control->getNestedEditor(), ObjectSignal(&zkPropertyEditorWidget::editorPropertyChanged));
+    QSignalSpy selection(control->getNestedEditor(), &zkPropertyEditorWidget::selectObjectRequested);
+    control->updateControl();
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(selection.count(), 0);
+    QCOMPARE(control->getNestedEditor()->getCurrentObjects().size(), 1);
+}
+
+void tst_zkZkdObjectControl::skipSetHidesRows()
+{
+    zkPropertyEditorWidget editor(nullptr, {});
+    editor.setCurrentObjects(wrap({m_paints.at(1)}));
+    zkZkdZkdObjectControlOptions options;
+    options.skipProperties = {"thickness"};
+    ClearcoatControl control(&editor, "clearcoat", &options);
+    control.updateControl();
+    zkPropertyEditorWidget *nested = control.getNestedEditor();
+    QVERIFY(!nested->getControl("thickness"));
+    QVERIFY(nested->getControl("density"));
+}
+
+void tst_zkZkdObjectControl::cacheFollowsParent_data()
+{
+    QTest::addColumn<bool>("cached");
+    QTest::newRow("cached parent") << true;
+    QTest::newRow("plain parent") << false;
+}
+
+void tst_zkZkdObjectControl::cacheFollowsParent()
+{
+    QFETCH(bool, cached);
+    zkPropertyEditorWidget editor(nullptr, {}, true, cached);
+    editor.setCurrentObjects(wrap({m_paints.at(0)}));
+    zkPropertyEditorWidget *nested = editor.getChildPropertyEditor("clearcoat");
+    QVERIFY(nested);
+    QCOMPARE(nested->hasCache(), cached);
+    QVERIFY(!nested->getVerticalScroll());
+    QCOMPARE(nested->getParentPropertyName(), QByteArray("clearcoat"));
+}
+
+void tst_zkZkdObjectControl::unusableSubObjectAddsNoRows_data()
+{
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("null handle") << QVariant::fromValue(zkdMetallicPaintClearcoat());
+    QTest::newRow("other class") << zkdObjectManager::toVariant(zkdObjectManager::create("zkdClearcoat"));
+    QTest::newRow("not an object") << QVariant(7);
+    QTest::newRow("invalid") << QVariant();
+}
+
+// A QObject parent carries whatever value the test gives it; the kernel's own always hold one.
+void tst_zkZkdObjectControl::unusableSubObjectAddsNoRows()
+{
+    QFETCH(QVariant, value);
+    QObject parent;
+    parent.setProperty("clearcoat", value);
+    zkPropertyEditorWidget editor(nullptr, {});
+    editor.setCurrentObjects({new zkPropertyEditorQObjectWrapper(&parent)});
+    zkZkdZkdObjectControlOptions options;
+    ClearcoatControl control(&editor, "clearcoat", &options);
+    control.updateControl();
+    QVERIFY(control.getNestedEditor()->getCurrentObjects().isEmpty());
+    QVERIFY(control.getNestedEditor()->getControls().isEmpty());
+}
+
+void tst_zkZkdObjectControl::destroyedSubObjectRebuildsEmpty()
+{
+    const zkdObject paint = zkdObjectManager::create("zkdMetallicPaintMaterial");
+    zkPropertyEditorWidget editor(nullptr, {});
+    editor.setCurrentObjects(wrap({paint}));
+    zkPropertyEditorWidget *nested = editor.getChildPropertyEditor("clearcoat");
+    QVERIFY(nested && nested->getControl("thickness"));
+
+    zkdObjectManager::destroy(clearcoatOf(paint));
+    editor.getControl("clearcoat")->updateControl();
+    QVERIFY(nested->getCurrentObjects().isEmpty());
+    QVERIFY(!nested->getControl("thickness"));
+}
+
+void tst_zkZkdObjectControl::controlClassNameNamesTheType()
+{
+    QCOMPARE(ClearcoatControl::controlClassName(), QByteArray("zkZkdObjectControl<zkdMetallicPaintClearcoat>"));
+    QCOMPARE(zkControlClassName<ClearcoatControl>(), ClearcoatControl::controlClassName());
+}
+
+QTEST_MAIN(tst_zkZkdObjectControl)
+#include "tst_zkZkdObjectControl.moc"
