@@ -1,7 +1,9 @@
+#include <zkBaseControl.h>
 #include <zkPropertyEditorFactory.h>
 #include <zkPropertyEditorQObjectWrapper.h>
 #include <zkPropertyEditorWidget.h>
 #include <zkPropertyEditorZkdObjectWrapper.h>
+#include <zkQStringControl.h>
 #include <zkUndoStack.h>
 #include <zkZkdObjectControl.h>
 #include <zkdClearcoat.h>
@@ -9,6 +11,7 @@
 #include <zkdMetallicPaintMaterial.h>
 #include <zkdObjectManager.h>
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -46,6 +49,7 @@ private slots:
     void unusableSubObjectAddsNoRows_data();
     void unusableSubObjectAddsNoRows();
     void destroyedSubObjectRebuildsEmpty();
+    void tabWalksThroughNestedRows();
     void controlClassNameNamesTheType();
 
 private:
@@ -59,6 +63,11 @@ void tst_zkZkdObjectControl::initTestCase()
     zkPropertyEditorFactory::init();
     zkPropertyEditorFactory::global()->registerEditor<zkdMetallicPaintMaterial, zkdMetallicPaintClearcoat, ClearcoatControl>(
         "clearcoat", [](zkZkdZkdObjectControlOptions &options) { options.forceWritable(); });
+    // Rows of their own, so that the registration order puts the nested editor between them.
+    zkPropertyEditorFactory *factory = zkPropertyEditorFactory::global();
+    factory->registerEditor<QObject, QString, zkQStringControl>("before");
+    factory->registerEditor<QObject, zkdMetallicPaintClearcoat, ClearcoatControl>("clearcoat");
+    factory->registerEditor<QObject, QString, zkQStringControl>("later");
     for (int i = 0; i < 3; ++i)
         m_paints.append(zkdObjectManager::create("zkdMetallicPaintMaterial"));
 }
@@ -176,6 +185,48 @@ void tst_zkZkdObjectControl::destroyedSubObjectRebuildsEmpty()
     editor.getControl("clearcoat")->updateControl();
     QVERIFY(nested->getCurrentObjects().isEmpty());
     QVERIFY(!nested->getControl("thickness"));
+}
+
+// Tab from the row before the nested editor enters its first row, leaves its last row for the
+// parent's next row, and Shift+Tab walks back the same way.
+void tst_zkZkdObjectControl::tabWalksThroughNestedRows()
+{
+    QObject parent;
+    parent.setProperty("before", QStringLiteral("b"));
+    parent.setProperty("clearcoat", zkdObjectManager::toVariant(clearcoatOf(m_paints.at(0))));
+    parent.setProperty("later", QStringLiteral("l"));
+    QWidget window;
+    auto *editor = new zkPropertyEditorWidget(&window, {});
+    editor->setCurrentObjects({new zkPropertyEditorQObjectWrapper(&parent)});
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    zkBaseControl *owner = editor->getControl("clearcoat");
+    zkPropertyEditorWidget *nested = editor->getChildPropertyEditor("clearcoat");
+    QVERIFY(owner && nested && owner->getPreviousFocus() && owner->getNextFocus());
+    zkBaseControl *head = nested->getFirstControl();
+    while (head->getPrevious())
+        head = head->getPrevious();
+    zkBaseControl *tail = nested->getLastControl();
+    while (tail->getNext())
+        tail = tail->getNext();
+    QVERIFY(head != tail);
+    const auto focusedRow = [](zkBaseControl *row) {
+        return row->isAncestorOf(QApplication::focusWidget()) || row == QApplication::focusWidget();
+    };
+
+    owner->getPreviousFocus()->setFocus(Qt::TabFocusReason);
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(focusedRow(head));
+
+    tail->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(focusedRow(owner->getNextFocus()));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QVERIFY(focusedRow(tail));
 }
 
 void tst_zkZkdObjectControl::controlClassNameNamesTheType()

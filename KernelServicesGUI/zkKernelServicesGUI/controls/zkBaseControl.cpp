@@ -281,15 +281,13 @@ bool zkBaseControl::focusNextPrevChild(bool next)
     QWidget *target = nullptr;
     if (within) {
         target = widgets.at(next ? current + 1 : current - 1);
-    } else if (next) {
-        target = getNextFocus();
     } else {
-        target = getPreviousFocus();
-        // Out of a nested editor: on to the row before the one that holds it.
+        target = next ? getNextFocus() : getPreviousFocus();
+        // Out of a nested editor: on to the row after (before) the one that holds it.
         zkPropertyEditorWidget *parentEditor = m_editorWidget->getParentPropertyEditor();
         if (!target && parentEditor) {
             if (zkBaseControl *owner = parentEditor->getControl(m_editorWidget->getParentPropertyName()))
-                target = owner->getPreviousFocus();
+                target = next ? owner->getNextFocus() : owner->getPreviousFocus();
         }
     }
     if (!target)

@@ -117,12 +117,27 @@ public:
     }
 
 protected:
+    // Tab enters the nested rows at the first, Shift+Tab at the last; moving on inside them is
+    // the nested rows' own work.
     QList<QWidget *> getFocusWidgets() const override
     {
+        // The ends of the nested focus chain, which follows the display rather than sort order.
+        zkBaseControl *first = m_nested->getFirstControl();
+        while (first && first->getPrevious())
+            first = first->getPrevious();
+        zkBaseControl *last = m_nested->getLastControl();
+        while (last && last->getNext())
+            last = last->getNext();
+        if (first && !isFocusable(first))
+            first = first->getNextFocus();
+        if (last && !isFocusable(last))
+            last = last->getPreviousFocus();
         QList<QWidget *> widgets;
-        if (zkBaseControl *first = m_nested->getFirstControl())
+        if (first)
             widgets.append(first);
-        return getFocusable(widgets);
+        if (last && last != first)
+            widgets.append(last);
+        return widgets;
     }
 
 private:
