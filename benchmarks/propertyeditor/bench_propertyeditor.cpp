@@ -309,6 +309,110 @@ void benchmarkMemory()
     printGoal("ratio <= 1.50");
 }
 
+// Rows of the editor and of every editor nested in its rows.
+int rowCount(const zkPropertyEditorWidget *editor)
+{
+    int rows = 0;
+    for (const zkBaseControl *control : editor->getControls()) {
+        ++rows;
+        if (const zkPropertyEditorWidget *nested = editor->getChildPropertyEditor(control->getPropertyName()))
+            rows += rowCount(nested);
+    }
+    return rows;
+}
+
+// One object of every material class the kernel can create.
+QList<zkdObject> oneMaterialOfEachType()
+{
+    QList<zkdObject> materials;
+    const quint64 material = zkdObjectManager::getTypeId("zkdMaterial");
+    for (const QByteArray &name : zkdObjectManager::classNames()) {
+        if (!zkdObjectManager::isTypeOf(zkdObjectManager::getTypeId(name), material))
+            continue;
+        const zkdObject object = zkdObjectManager::create(name);
+        if (!object.isNull())
+            materials.append(object);
+    }
+    return materials;
+}
+
+// A plain form with a caption and a spin box for each of rows rows.
+QWidget *buildPlainForm(int rows)
+{
+    auto *scrollArea = new QScrollArea;
+    scrollArea->setWidgetResizable(true);
+    auto *page = new QWidget;
+    auto *form = new QFormLayout(page);
+    for (int i = 0; i < rows; ++i)
+        form->addRow(QStringLiteral("Row %1").arg(i), new QDoubleSpinBox);
+    scrollArea->setWidget(page);
+    scrollArea->resize(480, 800);
+    scrollArea->show();
+    settle();
+    return scrollArea;
+}
+
+void benchmarkMaterials()
+{
+    constexpr int runs = 5;
+    // By rows, richest first: the first two give the type measured and the other type switched to.
+    QList<QPair<int, zkdObject>> materials;
+    for (const zkdObject &material : oneMaterialOfEachType()) {
+        zkPropertyEditorWidget editor(nullptr, {});
+        editor.setCurrentObjects(wrap({material}));
+        materials.append({rowCount(&editor), material});
+    }
+    std::stable_sort(materials.begin(), materials.end(),
+                     [](const QPair<int, zkdObject> &a, const QPair<int, zkdObject> &b) { return a.first > b.first; });
+    if (materials.size() < 2) {
+        std::printf("Material editors: the kernel creates fewer than two material types\n\n");
+        return;
+    }
+    const zkdObject richest = materials.at(0).second;
+    const int richestRows = materials.at(0).first;
+    const zkdObject other = materials.at(1).second;
+    const QByteArray type = richest.getTypeName().toLatin1();
+    const zkdObject sibling = zkdObjectManager::create(type);
+
+    std::printf("Material editors: the richest, %s with %d rows including its nested editors (best of %d)\n",
+                type.constData(), richestRows, runs);
+    Best cold, form, sameType, otherType;
+    for (int run = 0; run < runs; ++run) {
+        QWidget *widget = nullptr;
+        cold.measure([&] { widget = buildEditor(richest); });
+        delete widget;
+        settle();
+        form.measure([&] { widget = buildPlainForm(richestRows); });
+        delete widget;
+        settle();
+
+        auto *editor = new zkPropertyEditorWidget(nullptr, {}, true, true);
+        editor->resize(480, 800);
+        editor->setCurrentObjects(wrap({richest}));
+        editor->show();
+        settle();
+        sameType.measure([&] {
+            editor->setCurrentObjects(wrap({sibling}));
+            settle();
+        });
+        editor->setCurrentObjects(wrap({richest}));
+        settle();
+        otherType.measure([&] {
+            editor->setCurrentObjects(wrap({other}));
+            settle();
+        });
+        delete editor;
+        settle();
+    }
+    std::printf("  %-36s %10.2f ms\n", "cold build and show", cold.ms);
+    std::printf("  %-36s %10.2f ms   ratio %.2f   goal <= 1.50\n", "QFormLayout, same number of rows", form.ms,
+                cold.ms / form.ms);
+    std::printf("  %-36s %10.2f ms   share %.3f   goal <= 0.05 and < 16 ms\n", "cached switch to the same type",
+                sameType.ms, sameType.ms / cold.ms);
+    std::printf("  %-36s %10.2f ms   share %.3f   (to %s)\n\n", "cached switch to another type", otherType.ms,
+                otherType.ms / cold.ms, qPrintable(other.getTypeName()));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -335,6 +439,7 @@ int main(int argc, char *argv[])
     run("refresh", benchmarkRefresh);
     run("write", benchmarkWrites);
     run("memory", benchmarkMemory);
+    run("materials", benchmarkMaterials);
     return 0;
 }
 

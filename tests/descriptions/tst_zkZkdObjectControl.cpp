@@ -49,6 +49,7 @@ private slots:
     void unusableSubObjectAddsNoRows_data();
     void unusableSubObjectAddsNoRows();
     void destroyedSubObjectRebuildsEmpty();
+    void vanishedPropertyEmptiesNestedEditor();
     void tabWalksThroughNestedRows();
     void controlClassNameNamesTheType();
 
@@ -227,6 +228,23 @@ void tst_zkZkdObjectControl::tabWalksThroughNestedRows()
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QVERIFY(focusedRow(tail));
+}
+
+void tst_zkZkdObjectControl::vanishedPropertyEmptiesNestedEditor()
+{
+    QObject parent;
+    parent.setProperty("clearcoat", zkdObjectManager::toVariant(clearcoatOf(m_paints.at(1))));
+    zkPropertyEditorWidget editor(nullptr, {});
+    editor.setCurrentObjects({new zkPropertyEditorQObjectWrapper(&parent)});
+    zkPropertyEditorWidget *nested = editor.getChildPropertyEditor("clearcoat");
+    QVERIFY(nested && nested->getControl("thickness"));
+
+    const int steps = zkUndoStack::instance()->count();
+    parent.setProperty("clearcoat", QVariant());
+    if (zkBaseControl *control = editor.getControl("clearcoat"))
+        control->updateControl();
+    QVERIFY(nested->getCurrentObjects().isEmpty());
+    QCOMPARE(zkUndoStack::instance()->count(), steps);
 }
 
 void tst_zkZkdObjectControl::controlClassNameNamesTheType()
