@@ -15,6 +15,8 @@
 
 #include <functional>
 
+class QMenu;
+
 // The options records of the concrete controls: each combines the shared records it needs, in a
 // fixed base order, and adds the settings only its control reads.
 
@@ -52,6 +54,26 @@ class zkComboBoxResetControlOptions : public zkComboBoxControlOptions, public zk
 {
 public:
     QString resetToolTip;
+};
+
+class zkComboBoxSizeControlOptions : public zkBaseControlOptions, public zkLabelMappingOptions
+{
+};
+
+class zkRadioButtonGroupOptions : public zkBaseControlOptions, public zkLabelMappingOptions
+{
+};
+
+// The first extra property, when given, takes the index of the selected entry.
+class zkListControlOptions : public zkBaseControlOptions, public zkExtraPropertiesOptions
+{
+public:
+    QString headerText;
+    bool headerVisible = true;
+    // Shown on every entry; none when null.
+    QIcon icon;
+    // Opened on the list's context menu request; not owned.
+    QMenu *contextMenu = nullptr;
 };
 
 class zkDoubleRelativeStepperControlOptions : public zkBaseControlOptions, public zkExtraPropertiesOptions
