@@ -38,3 +38,17 @@ function(zk_add_sources target subdir)
     endforeach()
     install(FILES ${headers} DESTINATION ${ZK_INSTALL_INCLUDEDIR}/${subdir})
 endfunction()
+
+# zk_set_test_environment(<test>...)
+# Tests run without a display; under the sanitizers every report fails the test, leaks included,
+# except those of the system libraries listed in lsan.supp.
+function(zk_set_test_environment)
+    set(environment "QT_QPA_PLATFORM=offscreen")
+    if(ZK_SANITIZE)
+        list(APPEND environment
+            "ASAN_OPTIONS=detect_leaks=1:strict_init_order=1"
+            "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0"
+            "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    endif()
+    set_tests_properties(${ARGN} PROPERTIES ENVIRONMENT "${environment}")
+endfunction()
