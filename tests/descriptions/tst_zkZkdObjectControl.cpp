@@ -1,3 +1,4 @@
+#include <QZKCollapsibleFrame.h>
 #include <zkBaseControl.h>
 #include <zkPropertyEditorFactory.h>
 #include <zkPropertyEditorQObjectWrapper.h>
@@ -48,6 +49,8 @@ private slots:
     void cacheFollowsParent();
     void unusableSubObjectAddsNoRows_data();
     void unusableSubObjectAddsNoRows();
+    void collapsedGroupBuildsOnDemand_data();
+    void collapsedGroupBuildsOnDemand();
     void destroyedSubObjectRebuildsEmpty();
     void vanishedPropertyEmptiesNestedEditor();
     void tabWalksThroughNestedRows();
@@ -174,6 +177,36 @@ void tst_zkZkdObjectControl::unusableSubObjectAddsNoRows()
     QVERIFY(control.getNestedEditor()->getControls().isEmpty());
 }
 
+void tst_zkZkdObjectControl::collapsedGroupBuildsOnDemand_data()
+{
+    QTest::addColumn<bool>("expand");
+    QTest::newRow("group expanded") << true;
+    QTest::newRow("nested editor asked for") << false;
+}
+
+void tst_zkZkdObjectControl::collapsedGroupBuildsOnDemand()
+{
+    QFETCH(bool, expand);
+    QObject parent;
+    parent.setProperty("clearcoat", zkdObjectManager::toVariant(zkdObjectManager::create("zkdMetallicPaintClearcoat")));
+    zkPropertyEditorWidget editor(nullptr, {});
+    editor.setCurrentObjects({new zkPropertyEditorQObjectWrapper(&parent)});
+    QZKCollapsibleFrame group(QStringLiteral("Clearcoat"), true);
+    zkZkdZkdObjectControlOptions options;
+    ClearcoatControl control(&editor, "clearcoat", &options);
+    control.setParent(&group);
+    control.updateControl();
+    const auto *nested = qobject_cast<zkPropertyEditorWidget *>(control.getEditor());
+    QVERIFY(nested && nested->getCurrentObjects().isEmpty());
+
+    if (expand)
+        group.setCollapsed(false);
+    else
+        QCOMPARE(control.getNestedEditor(), nested);
+    QCOMPARE(nested->getCurrentObjects().size(), 1);
+    QVERIFY(nested->getControl("thickness"));
+}
+
 void tst_zkZkdObjectControl::destroyedSubObjectRebuildsEmpty()
 {
     const zkdObject paint = zkdObjectManager::create("zkdMetallicPaintMaterial");
@@ -184,6 +217,7 @@ void tst_zkZkdObjectControl::destroyedSubObjectRebuildsEmpty()
 
     zkdObjectManager::destroy(clearcoatOf(paint));
     editor.getControl("clearcoat")->updateControl();
+    QCOMPARE(editor.getChildPropertyEditor("clearcoat"), nested);
     QVERIFY(nested->getCurrentObjects().isEmpty());
     QVERIFY(!nested->getControl("thickness"));
 }

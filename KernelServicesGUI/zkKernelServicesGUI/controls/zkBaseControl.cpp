@@ -177,6 +177,11 @@ RelativeOperatorHandlingMode zkBaseControl::getRelativeOperatorHandlingMode() co
     return m_editorWidget->isMultiselection() ? RelativeOperatorHandlingReport : RelativeOperatorHandlingApply;
 }
 
+zkPropertyEditorWidget *zkBaseControl::getNestedEditor() const
+{
+    return qobject_cast<zkPropertyEditorWidget *>(m_editor);
+}
+
 bool zkBaseControl::hasPropertyName(const QByteArray &name) const
 {
     return name == m_propertyName;

@@ -35,6 +35,9 @@ public:
     // Null once the caption widget is gone.
     QWidget *getLabel() const { return m_label; }
     QWidget *getEditor() const { return m_editor; }
+    // The editor nested in the row, showing the row's current objects; null for a row that nests
+    // none. Rows that build their nested editor late build it when asked.
+    virtual zkPropertyEditorWidget *getNestedEditor() const;
 
     // The neighbouring rows in the editor's display order.
     zkBaseControl *getPrevious() const { return m_previous; }

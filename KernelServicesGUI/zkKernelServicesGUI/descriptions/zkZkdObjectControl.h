@@ -2,6 +2,7 @@
 
 #include <zkBaseControl.h>
 #include <zkControlOptionRecords.h>
+#include <QZKCollapsibleFrame.h>
 #include <zkGroupControl.h>
 #include <zkPropertyEditorWidget.h>
 #include <zkPropertyEditorZkdObjectWrapper.h>
@@ -95,25 +96,27 @@ public:
         return QByteArrayLiteral("zkZkdObjectControl<") + T::staticMetaObject.className() + '>';
     }
 
-    zkPropertyEditorWidget *getNestedEditor() const { return m_nested; }
+    zkPropertyEditorWidget *getNestedEditor() const override
+    {
+        showCurrentObjects();
+        return m_nested;
+    }
 
+    // The rows of a sub-object in a collapsed group are built when the group opens, or when
+    // asked for, so that an editor with many embedded objects opens at the cost of what it shows.
     void updateControl() override
     {
         zkBaseControl::updateControl();
-        zkPropertyEditorWidget *parentEditor = getEditorWidget();
-        if (!parentEditor)
+        m_stale = true;
+        QObject::disconnect(m_expanded);
+        if (QZKCollapsibleFrame *frame = collapsedAncestor()) {
+            m_expanded = QObject::connect(frame, &QZKCollapsibleFrame::collapsedChanged, this, [this](bool collapsed) {
+                if (!collapsed)
+                    updateControl();
+            });
             return;
-        QList<zkPropertyEditorObjectWrapper *> wrappers;
-        for (const zkPropertyEditorObjectWrapper *parent : parentEditor->getCurrentObjects()) {
-            // A parent without a live sub-object of type T (a null, destroyed, foreign or missing
-            // value) adds nothing, so that an edit still reaches the sub-objects the others have.
-            // The value holds the handle class of the object's own type, which may derive from T.
-            const T object = zkd_cast<T>(zkdObjectManager::fromVariant(parent->getProperty(getPropertyName())));
-            if (object.ptr())
-                wrappers.append(new zkPropertyEditorZkdObjectWrapper(object));
         }
-        const QSignalBlocker blocker(m_nested);
-        m_nested->setCurrentObjects(wrappers);
+        showCurrentObjects();
     }
 
 protected:
@@ -121,6 +124,7 @@ protected:
     // the nested rows' own work.
     QList<QWidget *> getFocusWidgets() const override
     {
+        showCurrentObjects();
         // The ends of the nested focus chain, which follows the display rather than sort order.
         zkBaseControl *first = m_nested->getFirstControl();
         while (first && first->getPrevious())
@@ -141,7 +145,50 @@ protected:
     }
 
 private:
+    QZKCollapsibleFrame *collapsedAncestor() const
+    {
+        for (QWidget *widget = parentWidget(); widget; widget = widget->parentWidget()) {
+            auto *frame = qobject_cast<QZKCollapsibleFrame *>(widget);
+            if (frame && frame->isCollapsed())
+                return frame;
+        }
+        return nullptr;
+    }
+
+    void showCurrentObjects() const
+    {
+        if (!m_stale)
+            return;
+        m_stale = false;
+        QObject::disconnect(m_expanded);
+        const zkPropertyEditorWidget *parentEditor = getEditorWidget();
+        if (!parentEditor)
+            return;
+        // A parent without a live sub-object of type T (a null, destroyed, foreign or missing
+        // value) adds nothing, so that an edit still reaches the sub-objects the others have.
+        // The value holds the handle class of the object's own type, which may derive from T.
+        QList<zkdObject> objects;
+        for (const zkPropertyEditorObjectWrapper *parent : parentEditor->getCurrentObjects()) {
+            const T object = zkd_cast<T>(zkdObjectManager::fromVariant(parent->getProperty(getPropertyName())));
+            if (object.ptr())
+                objects.append(object);
+        }
+        // The same sub-objects keep their rows, and whatever change rules did to them.
+        if (objects == m_shown && !m_nested->getCurrentObjects().isEmpty())
+            return;
+        m_shown = objects;
+        QList<zkPropertyEditorObjectWrapper *> wrappers;
+        for (const zkdObject &object : qAsConst(objects))
+            wrappers.append(new zkPropertyEditorZkdObjectWrapper(object));
+        const QSignalBlocker blocker(m_nested);
+        m_nested->setCurrentObjects(wrappers);
+    }
+
     zkPropertyEditorWidget *m_nested = nullptr;
+    // The sub-objects the nested editor was given last, and whether they may be out of date.
+    mutable QList<zkdObject> m_shown;
+    mutable bool m_stale = true;
+    mutable QMetaObject::Connection m_expanded;
 };
 
 // Built once, in the library, for the sub-object types of the kernel.

@@ -220,7 +220,7 @@ zkPropertyEditorWidget *zkPropertyEditorWidget::getParentPropertyEditor() const
 zkPropertyEditorWidget *zkPropertyEditorWidget::getChildPropertyEditor(const QByteArray &name) const
 {
     const zkBaseControl *control = getControl(name);
-    return control ? qobject_cast<zkPropertyEditorWidget *>(control->getEditor()) : nullptr;
+    return control ? control->getNestedEditor() : nullptr;
 }
 
 void zkPropertyEditorWidget::reditectToParent(zkPropertyEditorWidget *parent)
