@@ -75,6 +75,9 @@ void QZKNumberField::restore()
 {
     // A value that rounds to zero is shown as "0.00", not "-0.00".
     const double shown = std::abs(m_value) < 0.5 * std::pow(10.0, -m_decimals) ? 0.0 : m_value;
-    setText(QString::number(shown, 'f', m_decimals) + m_suffix);
+    // The same text would still be laid out and repainted.
+    const QString text = QString::number(shown, 'f', m_decimals) + m_suffix;
+    if (text != this->text())
+        setText(text);
     setModified(false);
 }

@@ -6,7 +6,8 @@
 
 void zkUIStyle::setControlProperty(QWidget *widget, const char *name, const QVariant &value)
 {
-    if (!widget)
+    // Re-polishing repaints; refreshes mostly leave the look as it was.
+    if (!widget || widget->property(name) == value)
         return;
     widget->setProperty(name, value);
     // Style sheets evaluate property selectors only when a widget is polished.
