@@ -388,8 +388,11 @@ void benchmarkMaterials()
 
         auto *editor = new zkPropertyEditorWidget(nullptr, {}, true, true);
         editor->resize(480, 800);
-        editor->setCurrentObjects(wrap({richest}));
+        // Shown once with each object, as an editor in use has been.
+        editor->setCurrentObjects(wrap({sibling}));
         editor->show();
+        settle();
+        editor->setCurrentObjects(wrap({richest}));
         settle();
         sameType.measure([&] {
             editor->setCurrentObjects(wrap({sibling}));

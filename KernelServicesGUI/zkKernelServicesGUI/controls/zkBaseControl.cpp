@@ -196,9 +196,7 @@ void zkBaseControl::updateControl()
 void zkBaseControl::setMultiSelectHighlight(bool highlight)
 {
     m_multiSelectHighlight = highlight;
-    // Re-polishing repaints the input, and a repaint of many inputs costs Qt time that grows
-    // with their number; most refreshes leave the look as it was.
-    if (m_editor && m_editor->property("multiselect").toBool() != highlight)
+    if (m_editor)
         zkUIStyle::setControlProperty(m_editor, "multiselect", highlight);
 }
 
