@@ -45,6 +45,8 @@ private slots:
     void shownProperties_data();
     void shownProperties();
     void layout();
+    void shownAfterBuild_data();
+    void shownAfterBuild();
     void groupStatePerType();
     void removedTabsAreDeletedLater();
     void cacheRefreshesInPlace();
@@ -185,6 +187,27 @@ void tst_zkPropertyEditorWidget::layout()
 }
 
 // A group starts as registered; its collapsed state is then remembered per object type.
+// The build hides the editor while it fills it and shows it when done, wherever it stands.
+void tst_zkPropertyEditorWidget::shownAfterBuild_data()
+{
+    QTest::addColumn<bool>("topLevel");
+    QTest::newRow("top-level") << true;
+    QTest::newRow("under a shown parent") << false;
+}
+
+void tst_zkPropertyEditorWidget::shownAfterBuild()
+{
+    QFETCH(bool, topLevel);
+    zkEditorTestItem item;
+    QWidget parent;
+    parent.show();
+    zkPropertyEditorWidget editor(topLevel ? nullptr : &parent, {});
+    editor.setCurrentObjects(zkWrap({&item}));
+    QVERIFY(editor.isVisible());
+    editor.setCurrentObjects(zkWrap({&item}));
+    QVERIFY(editor.isVisible());
+}
+
 void tst_zkPropertyEditorWidget::groupStatePerType()
 {
     auto *factory = new zkPropertyEditorFactory;

@@ -381,7 +381,6 @@ void zkPropertyEditorWidget::createControls(bool multiselection)
     if (m_currentObjects.isEmpty())
         return;
     // Built hidden and without updates, then shown once.
-    const bool wasHidden = isHidden();
     hide();
     setUpdatesEnabled(false);
 
@@ -452,8 +451,7 @@ void zkPropertyEditorWidget::createControls(bool multiselection)
 
     restoreCollapsibleState(groups);
     setUpdatesEnabled(true);
-    if (!wasHidden)
-        show();
+    show();
 }
 
 void zkPropertyEditorWidget::placeRows(QList<Row> &rows, const QList<QByteArray> &hierarchy)
