@@ -20,6 +20,15 @@ public:
 };
 Q_DECLARE_METATYPE(zkdTestLamp)
 
+// Presents every property as text.
+class zkTextWrapper : public zkPropertyEditorZkdObjectWrapper
+{
+public:
+    using zkPropertyEditorZkdObjectWrapper::zkPropertyEditorZkdObjectWrapper;
+    using zkPropertyEditorZkdObjectWrapper::getProperty;
+    QVariant getProperty(const QByteArray &) const override { return QVariant(QString()); }
+};
+
 class tst_zkPropertyEditorObjectWrapper : public QObject
 {
     Q_OBJECT
@@ -30,6 +39,7 @@ private slots:
     void zkdSetProperty_data();
     void zkdSetProperty();
     void zkdFailures();
+    void zkdChecksThroughVirtualRead();
     void actionContainerSetProperty_data();
     void actionContainerSetProperty();
 };
@@ -138,6 +148,18 @@ void tst_zkPropertyEditorObjectWrapper::zkdFailures()
     QVERIFY(wrapper.getInheritanceHierarchy().isEmpty());
     QCOMPARE(err.take(), QByteArray("zkPropertyEditorZkdObjectWrapper::getInheritanceHierarchy: obj is NULL!\n"));
     QCOMPARE(zkPropertyEditorZkdObjectWrapper(lamp).getPropertyCount(), 0);
+}
+
+void tst_zkPropertyEditorObjectWrapper::zkdChecksThroughVirtualRead()
+{
+    const zkdObject lamp = zkdObjectManager::create("zkdTestLamp");
+    zkTextWrapper wrapper(lamp);
+    zkCapturedOutput err(stderr);
+    wrapper.setProperty("count", 8);
+    QCOMPARE(err.take(), QByteArray("zkPropertyEditorZkdObjectWrapper::setProperty: property type does not match: "
+                                    "property type: QString type of value to be set: int!\n"));
+    QCOMPARE(lamp.property("count"), QVariant(3));
+    zkdObjectManager::destroy(lamp);
 }
 
 void tst_zkPropertyEditorObjectWrapper::actionContainerSetProperty_data()

@@ -151,30 +151,27 @@ QList<QByteArray> zkPropertyEditorZkdObjectWrapper::getInheritanceHierarchy() co
 
 void zkPropertyEditorZkdObjectWrapper::setProperty(const QByteArray &name, const QVariant &value)
 {
-    const int index = indexOf(name);
-    const QVariant *current = index < 0 ? nullptr : &m_cache.at(index).value;
     // Spares the kernel writes, and undo entries, that would change nothing.
-    if (current && !m_cache.at(index).isNoCache() && *current == value)
-        return;
-    // This runs once per selected object and edit: a write that passes the checks goes straight
-    // to the kernel, and only a refused one asks whether the object is gone.
-    const bool typeMatches = current && current->isValid() && value.userType() == current->userType();
-    if (typeMatches && m_object.setProperty(name.constData(), value))
+    if (!noCache(name) && getCachedProperty(name) == value)
         return;
     if (!m_object.ptr()) {
         std::fprintf(stderr, "zkPropertyEditorZkdObjectWrapper::setProperty: obj is NULL!\n");
         return;
     }
-    if (!current || !current->isValid()) {
+    // Through the virtual read, so that a wrapper presenting other values checks against those.
+    const QVariant current = getProperty(name);
+    if (!current.isValid()) {
         std::fprintf(stderr, "zkPropertyEditorZkdObjectWrapper::setProperty: property does not have a valid type!\n");
         return;
     }
-    if (!typeMatches) {
+    if (qstrcmp(current.typeName(), value.typeName()) != 0) {
         std::fprintf(stderr,
                      "zkPropertyEditorZkdObjectWrapper::setProperty: property type does not match: "
                      "property type: %s type of value to be set: %s!\n",
-                     current->typeName(), value.isValid() ? value.typeName() : "invalid");
+                     current.typeName(), value.isValid() ? value.typeName() : "invalid");
+        return;
     }
+    m_object.setProperty(name.constData(), value);
 }
 
 boost::any zkPropertyEditorZkdObjectWrapper::getObjectImpl() const
