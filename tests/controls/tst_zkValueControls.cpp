@@ -586,6 +586,12 @@ void tst_zkValueControls::environmentMenu()
 
     menu->actions().first()->trigger();
     QCOMPARE(items.last().property("environment").value<zkdMaterial>(), service->getDefaultEnvironmentMaterial());
+
+    // A null material leaves the name shown before.
+    const QString shown = row->getNameLabel()->text();
+    QVERIFY(!shown.isEmpty());
+    items.first().setProperty("environment", v(zkdMaterial()));
+    QCOMPARE(row->getNameLabel()->text(), shown);
 }
 
 // An empty swatch shows mixed values; a cancelled dialog writes nothing, an accepted one writes

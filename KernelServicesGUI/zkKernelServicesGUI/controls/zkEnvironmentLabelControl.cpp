@@ -36,9 +36,10 @@ zkEnvironmentLabelControl::zkEnvironmentLabelControl(zkPropertyEditorWidget *edi
 void zkEnvironmentLabelControl::updateControl()
 {
     zkBaseControl::updateControl();
+    // A null material leaves the name shown before.
     const zkdMaterial material = toMaterial(getPropertyValue());
-    // An object without an environment shows none, not the name last shown.
-    m_nameLabel->setText(material.isNull() ? QString() : material.getName());
+    if (!material.isNull())
+        m_nameLabel->setText(material.getName());
 }
 
 void zkEnvironmentLabelControl::showCustomContextMenu(const QPoint &position)

@@ -9,10 +9,5 @@ class zkNullControl : public zkBaseControl
 public:
     using Options = zkBaseControlOptions;
 
-    zkNullControl(zkPropertyEditorWidget *editorWidget, const QByteArray &propertyName, Options *options)
-        : zkBaseControl(editorWidget, propertyName, options)
-    {
-        // Nothing to edit: Tab passes the row by.
-        setFocusPolicy(Qt::NoFocus);
-    }
+    using zkBaseControl::zkBaseControl;
 };
