@@ -2,6 +2,7 @@
 
 #include <zkBaseControl.h>
 #include <zkCategoryControl.h>
+#include <zkControlOptionRecords.h>
 #include <zkControlOptions.h>
 #include <zkGroupControl.h>
 #include <zkPropertyEditorDescriptionBase.h>
@@ -51,15 +52,17 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + escaped(text) + QLatin1Char('"');
 }
 
-// As the descriptions' tables write value types: an enumeration by its own name.
-QString valueTypeName(const QByteArray &typeName)
+// As the descriptions' tables write value types: an enumeration by its own name, qualified by
+// its class only where that is not the object type the row is registered for.
+QString valueTypeName(const QByteArray &typeName, const QByteArray &objectType)
 {
     if (typeName.isEmpty())
         return {};
     const int type = QMetaType::type(typeName);
     if (type != QMetaType::UnknownType && (QMetaType::typeFlags(type) & QMetaType::IsEnumeration)) {
         const int scope = typeName.lastIndexOf("::");
-        return QLatin1String("enum ") + QString::fromLatin1(scope < 0 ? typeName : typeName.mid(scope + 2));
+        const bool ownScope = scope < 0 || typeName.left(scope) == objectType;
+        return QLatin1String("enum ") + QString::fromLatin1(ownScope ? typeName.mid(scope + 2) : typeName);
     }
     return QString::fromLatin1(typeName);
 }
@@ -99,6 +102,8 @@ QString settings(const zkPropertyEditorControlOptions &options, const QByteArray
         }
         if (const auto *mapping = dynamic_cast<const zkLabelMappingOptions *>(&options); mapping && !mapping->mappings.isEmpty())
             parts.append(itemsSetting(mapping->mappings));
+        if (const auto *file = dynamic_cast<const zkFilenameControlOptions *>(&options); file && !file->fileFilter.isEmpty())
+            parts.append(QLatin1String("file filter ") + quoted(file->fileFilter));
         if (const auto *extra = dynamic_cast<const zkExtraPropertiesOptions *>(&options); extra && !extra->extraProperties.isEmpty()) {
             QStringList names;
             for (const QByteArray &name : extra->extraProperties)
@@ -178,7 +183,7 @@ QStringList describeOne(const zkPropertyEditorDescriptionBase *description)
         case Registration::BasicEditor:
         case Registration::Category:
             lines.append(QStringList{QStringLiteral("row"), name, QString::fromLatin1(options.getControlClass()),
-                                     valueTypeName(options.getValueType()), label(options), groupKey(options),
+                                     valueTypeName(options.getValueType(), options.getObjectType()), label(options), groupKey(options),
                                      settings(options, placements.value(key))}
                              .join(tab));
             break;
@@ -198,7 +203,7 @@ QStringList describeOne(const zkPropertyEditorDescriptionBase *description)
         case Registration::SortRule:
             // The placement of a row that a base type's description registers.
             if (!registration->after.isEmpty() && !rows.contains(key))
-                lines.append(QStringList{QStringLiteral("row"), name, QString(), valueTypeName(options.getValueType()),
+                lines.append(QStringList{QStringLiteral("row"), name, QString(), valueTypeName(options.getValueType(), options.getObjectType()),
                                          QString(), QString(), settings(zkPropertyEditorControlOptions(), registration->after)}
                                  .join(tab));
             break;
@@ -257,7 +262,7 @@ QString displayedValue(const zkBaseControl *control, const QVariant &value)
     default:
         break;
     }
-    // Sub-objects show their own rows instead.
+    // A reference to another object, which a label names, not the value.
     if (QMetaType::metaObjectForType(type) && QMetaType::metaObjectForType(type)->inherits(&zkdObject::staticMetaObject))
         return {};
     return value.canConvert<QString>() ? escaped(value.toString()) : QString::fromLatin1(value.typeName());
@@ -271,8 +276,11 @@ void dumpRow(const zkPropertyEditorWidget *editor, const zkBaseControl *control,
     const QByteArray name = control->getPropertyName();
     const QWidget *row = editor->getControlLayoutWidget(name);
     const bool hidden = control->isHidden() || (row && row->isHidden());
-    const QString value = editor->hasSameValue(name) ? displayedValue(control, editor->getProperty(name))
-                                                     : QStringLiteral("mixed");
+    const zkPropertyEditorWidget *nested = editor->getChildPropertyEditor(name);
+    // A sub-object row shows no value of its own: its nested rows do.
+    const QString value = nested ? QString()
+        : editor->hasSameValue(name) ? displayedValue(control, editor->getProperty(name))
+                                     : QStringLiteral("mixed");
     const zkBaseControlOptions *options = control->getOptions();
     const QString controlClass = QString::fromLatin1(options && !options->getControlClass().isEmpty()
                                                          ? options->getControlClass()
@@ -281,7 +289,7 @@ void dumpRow(const zkPropertyEditorWidget *editor, const zkBaseControl *control,
                              controlClass, hidden ? QStringLiteral("hidden") : QStringLiteral("shown"),
                              control->isEnabled() ? QStringLiteral("enabled") : QStringLiteral("disabled"), value}
                      .join(tab));
-    if (const zkPropertyEditorWidget *nested = editor->getChildPropertyEditor(name))
+    if (nested)
         dumpEditor(nested, prefix + QString::fromLatin1(name) + QLatin1Char('/'), lines);
 }
 

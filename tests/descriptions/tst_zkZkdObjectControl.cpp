@@ -246,6 +246,9 @@ void tst_zkZkdObjectControl::tabWalksThroughNestedRows()
     zkBaseControl *tail = nested->getLastControl();
     while (tail->getNext())
         tail = tail->getNext();
+    // Rows switched off by their description's rules take no focus.
+    while (!tail->isEnabled() || tail->isHidden())
+        tail = tail->getPrevious();
     QVERIFY(head != tail);
     const auto focusedRow = [](zkBaseControl *row) {
         return row->isAncestorOf(QApplication::focusWidget()) || row == QApplication::focusWidget();

@@ -9,10 +9,11 @@ class zkdRaytracing : public zkdSceneObject
 public:
     using zkdSceneObject::zkdSceneObject;
 
+    // In the renderer's order of cost, which is not the order in which editors list them.
     enum IlluminationMode {
         Precomputed,
-        PrecomputedAndReflections,
         PrecomputedAndShadows,
+        PrecomputedAndReflections,
         PrecomputedAndIBL,
         FullGlobalIllumination
     };
