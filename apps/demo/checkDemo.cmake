@@ -1,5 +1,5 @@
 # Runs the demo offscreen on two selected paints and checks that it wrote the screenshot and
-# listed the editor's rows: the properties both share, without the hidden bookkeeping ones.
+# listed the editor's rows: the properties both share, without the hidden ones.
 # Expects DEMO (the executable) and SCREENSHOT (the PNG to write).
 
 file(REMOVE "${SCREENSHOT}")
@@ -23,13 +23,38 @@ if(NOT signature STREQUAL "89504e470d0a1a0a")
     message(FATAL_ERROR "${SCREENSHOT} is not a PNG file")
 endif()
 
-foreach(row name baseColor)
+foreach(row paintType baseColor primaryFlakeLayer clearcoat)
     if(NOT output MATCHES "(^|\n)${row}\t")
         message(FATAL_ERROR "zkDemo listed no row '${row}':\n${output}")
     endif()
 endforeach()
-foreach(row null visible objectId typeId)
+foreach(row name tags null visible objectId typeId)
     if(output MATCHES "(^|\n)${row}\t")
         message(FATAL_ERROR "zkDemo listed the hidden row '${row}':\n${output}")
     endif()
 endforeach()
+
+# The two paints' editor nests the editors of their clearcoats and flake layers, and tints the
+# values they do not share.
+execute_process(
+    COMMAND "${DEMO}" --select "Racing Red,Midnight Blue" --dump-layout
+    RESULT_VARIABLE result
+    OUTPUT_VARIABLE layout
+    ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "zkDemo --dump-layout exited with ${result}:\n${errors}")
+endif()
+foreach(nested clearcoat primaryFlakeLayer secondaryFlakeLayer)
+    if(NOT layout MATCHES "(^|\n)row\t${nested}/[^\t]+\t")
+        message(FATAL_ERROR "zkDemo nested no editor for '${nested}':\n${layout}")
+    endif()
+endforeach()
+if(NOT layout MATCHES "\tmixed\n")
+    message(FATAL_ERROR "zkDemo showed no mixed value for two different paints:\n${layout}")
+endif()
+# Textures still fall back to basic editors, which have no control for their enumerations,
+# spectra and images; every other property must have one.
+string(REGEX REPLACE "No editor registered for property '(spectrum|image|projectionType|repeatModeU|repeatModeV|displacementSilhouetteMode)'[^\n]*\n" "" notes "${layout}")
+if(notes MATCHES "No editor registered")
+    message(FATAL_ERROR "zkDemo has properties without a control:\n${layout}")
+endif()

@@ -1,9 +1,9 @@
 #include "zkDemoWindow.h"
 
+#include "zkDemoDumps.h"
 #include "zkDemoSceneList.h"
 #include "zkDemoUndoActions.h"
 
-#include <zkBaseControl.h>
 #include <zkPropertyEditorWidget.h>
 #include <zkPropertyEditorZkdObjectWrapper.h>
 
@@ -91,8 +91,12 @@ void zkDemoWindow::showObjects(const QList<zkdObject> &objects)
 
 QStringList zkDemoWindow::getRowLines() const
 {
+    // The editor's own rows, grouped or not, without those of nested editors.
     QStringList lines;
-    for (const zkBaseControl *control = m_editor->getFirstControl(); control; control = control->getNext())
-        lines.append(QString::fromUtf8(control->getPropertyName()) + QLatin1Char('\t') + control->getLabelName());
+    for (const QString &line : zkDemoDumps::dumpLayout(m_editor)) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        if (fields.size() > 2 && fields.at(0) == QLatin1String("row") && !fields.at(1).contains(QLatin1Char('/')))
+            lines.append(fields.at(1) + QLatin1Char('\t') + fields.at(2));
+    }
     return lines;
 }

@@ -1,6 +1,8 @@
 # Runs the demo with ARGS (a ;-list) and compares what it prints on standard output with the
 # golden file GOLDEN, line by line. Expects DEMO, ARGS and GOLDEN.
 
+cmake_policy(VERSION 3.16)
+
 execute_process(
     COMMAND "${DEMO}" ${ARGS}
     RESULT_VARIABLE result

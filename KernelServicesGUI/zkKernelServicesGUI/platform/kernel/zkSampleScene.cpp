@@ -10,21 +10,30 @@
 #include "zkTreeService.h"
 #include "zkVariantSetsService.h"
 #include "zkdCameraNode.h"
+#include "zkdCarbonPattern.h"
+#include "zkdChromeMaterial.h"
+#include "zkdClearcoat.h"
+#include "zkdEnvironmentMaterial.h"
 #include "zkdImage.h"
 #include "zkdLensFlareEffect.h"
 #include "zkdLensFlareGhostLine.h"
 #include "zkdMaterial.h"
+#include "zkdMetallicPaintMaterial.h"
 #include "zkdMultiMaterial.h"
 #include "zkdNode.h"
 #include "zkdObjectManager.h"
 #include "zkdPointLightNode.h"
+#include "zkdReflectivePlasticMaterial.h"
 #include "zkdVariantSet.h"
 #include "zkdVariantSetGroup.h"
+#include "zkdWovenClothMaterial.h"
 
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPair>
 #include <QVector3D>
+#include <QtGlobal>
 
 namespace {
 
@@ -54,6 +63,107 @@ QImage skyImage()
 zkdObject subObject(const zkdObject &owner, const char *property)
 {
     return zkdObjectManager::fromVariant(owner.property(property));
+}
+
+// A value of a sample material: path is a property name, or a sub-object's property name and
+// one of that sub-object's properties joined by '/' ("clearcoat/reflectivity").
+using SampleValue = QPair<QByteArray, QVariant>;
+
+void setSampleValue(const zkdObject &material, const SampleValue &value)
+{
+    const QList<QByteArray> path = value.first.split('/');
+    zkdObject object = material;
+    for (int i = 0; i + 1 < path.size(); ++i)
+        object = subObject(object, path.at(i).constData());
+    if (!object.setProperty(path.last().constData(), value.second))
+        qWarning("zkSampleScene: %s of %s not written", value.first.constData(), qPrintable(material.getTypeName()));
+}
+
+// One material of every kind the kernel knows, "<kind> Sample", with a few values off their
+// defaults on the material and on its sub-objects, so that every editor shows something set.
+struct MaterialSample
+{
+    const char *kind;
+    QList<SampleValue> values;
+};
+
+QList<MaterialSample> materialSamples()
+{
+    const auto v = [](auto value) { return QVariant::fromValue(value); };
+    return {
+        {"BRDF", {{"analyticDiffuseColor", v(QVector3D(0.3f, 0.5f, 0.7f))},
+                  {"transparency/seeThrough", v(QVector3D(0.2f, 0.2f, 0.2f))},
+                  {"roundedEdges/radius", v(1.5f)},
+                  {"common/occlusionIntensity", v(0.6f)}}},
+        {"BrushedMetal", {{"roughnessU", v(0.3f)},
+                          {"reflectivity", v(0.65f)},
+                          {"clearcoat/type", v(zkdClearcoat::Accurate)},
+                          {"clearcoat/reflectivity", v(0.1f)}}},
+        {"Chrome", {{"smear", v(0.2f)},
+                    {"metalType", v(zkdChromeMaterial::Silver)},
+                    {"useRoughness", v(true)},
+                    {"roughness", v(0.25f)}}},
+        {"LineChrome", {{"reflectionColor", v(QVector3D(0.8f, 0.85f, 0.9f))},
+                        {"lineWidth", v(0.3f)},
+                        {"raytracing/lineTubeRadius", v(2.0f)}}},
+        {"Carbon2D", {{"roughness", v(0.35f)},
+                      {"carbonPattern/type", v(zkdCarbonPattern::Staircase3x1)},
+                      {"carbonPattern/rotation", v(45.0f)},
+                      {"clearcoat/type", v(zkdClearcoat::Fast)}}},
+        {"Carbon", {{"roughness", v(0.15f)},
+                    {"carbonPattern/rotationY", v(30.0f)},
+                    {"clearcoat/type", v(zkdClearcoat::Accurate)}}},
+        {"Flipflop", {{"baseColor", v(QVector3D(0.1f, 0.2f, 0.5f))},
+                      {"flakeLayer/blending", v(0.7f)},
+                      {"clearcoat/useOrangePeel", v(true)}}},
+        {"MetallicPaint", {{"paintType", v(zkdMetallicPaintMaterial::ThreeCoat)},
+                           {"baseColor", v(QVector3D(0.1f, 0.3f, 0.1f))},
+                           {"primaryFlakeLayer/flakeSize", v(0.2f)},
+                           {"secondaryFlakeLayer/flakeColor", v(QVector3D(0.9f, 0.8f, 0.3f))},
+                           {"clearcoat/thickness", v(1.5f)}}},
+        {"UnicolorPaint", {{"baseColor", v(QVector3D(0.9f, 0.7f, 0.1f))},
+                           {"clearcoat/useOrangePeel", v(true)}}},
+        {"Glass", {{"interiorColor", v(QVector3D(0.8f, 0.9f, 1.0f))},
+                   {"simulatedThickness", v(0.5f)},
+                   {"useDispersion", v(true)},
+                   {"useRoughness", v(true)},
+                   {"roughness", v(0.2f)}}},
+        {"Phong", {{"diffuseColor", v(QVector3D(0.6f, 0.6f, 0.2f))},
+                   {"roughness", v(0.5f)},
+                   {"diffuseBackscattering", v(0.3f)}}},
+        {"Plastic", {{"diffuseColor", v(QVector3D(0.1f, 0.4f, 0.8f))},
+                     {"reflectivity", v(0.7f)},
+                     {"bumpTexture/bumpIntensity", v(0.5f)}}},
+        {"ReflectivePlastic", {{"reflectivity", v(0.6f)},
+                               {"fresnelQuality", v(zkdReflectivePlasticMaterial::Fast)}}},
+        {"Velvet", {{"darkening", v(1.5f)},
+                    {"falloff", v(0.3f)}}},
+        {"WovenCloth", {{"weaveType", v(zkdWovenClothMaterial::Twill3x1Pattern)},
+                        {"warpColor", v(QVector3D(0.2f, 0.3f, 0.6f))},
+                        {"yarnTwistAngle", v(30.0f)}}},
+        {"XRay", {{"baseColor", v(QVector3D(0.9f, 0.4f, 0.1f))},
+                  {"singleSided", v(true)},
+                  {"fresnelColorPower", v(3.0f)}}},
+        {"Multi", {}},
+        {"Switch", {{"choice", v(1u)}}},
+        {"XRiteMeasured", {{"measurement", v(QStringLiteral("leather.axf"))}}},
+        {"EnvironmentSwitch", {{"choice", v(1u)}}},
+        {"MultiPass", {}},
+        {"Layered", {}},
+        {"Environment", {{"geometryType", v(zkdEnvironmentMaterial::Cube)},
+                         {"flipped", v(true)},
+                         {"colorCorrection/exposure", v(0.5f)}}},
+        {"Skylight", {{"resolution", v(2u)},
+                      {"showCompass", v(true)}}},
+        {"SubstanceEnvironment", {}},
+        {"LightPortal", {{"visibility", v(0.5f)}}},
+        {"OCS", {{"exposure", v(0.5f)},
+                 {"clearcoat/reflectivity", v(0.1f)}}},
+        {"Shadow", {{"occlusionIntensity", v(0.7f)},
+                    {"shadowColor", v(QVector3D(0.1f, 0.1f, 0.2f))}}},
+        {"Tire", {}},
+        {"Substance", {}},
+    };
 }
 
 class Builder
@@ -96,7 +206,7 @@ QList<zkdObject> buildScene()
 
     b.material("zkdMetallicPaintMaterial", QStringLiteral("Racing Red"), paints, "baseColor", {0.6f, 0.02f, 0.02f});
     b.material("zkdMetallicPaintMaterial", QStringLiteral("Midnight Blue"), paints, "baseColor", {0.02f, 0.05f, 0.25f});
-    b.material("zkdUnicolorPaintMaterial", QStringLiteral("Solid White"), paints, "diffuseColor", {0.85f, 0.85f, 0.85f});
+    b.material("zkdUnicolorPaintMaterial", QStringLiteral("Solid White"), paints, "baseColor", {0.85f, 0.85f, 0.85f});
     b.material("zkdFlipflopMaterial", QStringLiteral("Chameleon"), paints, "baseColor", {0.2f, 0.5f, 0.3f});
     b.material("zkdCarbonMaterial", QStringLiteral("Carbon Weave"), paints);
 
@@ -133,6 +243,27 @@ QList<zkdObject> buildScene()
     const zkdMaterial studio = b.material("zkdEnvironmentMaterial", QStringLiteral("Studio"), environments);
     studio.setProperty("environment", QVariant::fromValue(zkdImage::create(skyImage(), QStringLiteral("studio.hdr"))));
     b.material("zkdSkylightMaterial", QStringLiteral("Skylight"), environments);
+
+    const zkdNode samples = materials->addMaterialGroup(QStringLiteral("Samples"));
+    for (const MaterialSample &sample : materialSamples()) {
+        const QString kind = QString::fromLatin1(sample.kind);
+        const zkdMaterial material = b.material("zkd" + QByteArray(sample.kind) + "Material",
+                                                kind + QStringLiteral(" Sample"), samples);
+        for (const SampleValue &value : sample.values)
+            setSampleValue(material, value);
+        if (material.isTypeOf<zkdMultiMaterial>()) {
+            // Environment switches choose between environments, the others between surfaces.
+            const bool environment = kind == QLatin1String("EnvironmentSwitch");
+            QList<zkdMaterial> parts;
+            for (const char *partClass : {environment ? "zkdEnvironmentMaterial" : "zkdPlasticMaterial",
+                                          environment ? "zkdSkylightMaterial" : "zkdChromeMaterial"}) {
+                const zkdMaterial part = zkd_cast<zkdMaterial>(zkdObjectManager::create(partClass));
+                part.setName(kind + QStringLiteral(" Part %1").arg(parts.size() + 1));
+                parts.append(part);
+            }
+            zkd_cast<zkdMultiMaterial>(material).setMaterials(parts);
+        }
+    }
 
     // Scene graph: lights, camera, plates and a switch.
     const zkdNode lights = b.node("zkdNode", QStringLiteral("Lights"));
