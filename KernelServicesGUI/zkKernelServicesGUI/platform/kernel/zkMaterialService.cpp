@@ -121,6 +121,30 @@ void zkMaterialService::removeMaterial(const zkdMaterial &material)
         zkdHierarchy::instance().detach(nodes, tr("Remove Material"));
 }
 
+void zkMaterialService::moveNodes(const zkdNode &group, int index, const QList<zkdNode> &nodes)
+{
+    // Only nodes of the material tree, and only into it.
+    if (group != m_root && !zkdHierarchy::instance().isAncestor(m_root, group))
+        return;
+    QList<zkdObject> moved;
+    for (const zkdNode &node : nodes) {
+        if (zkdHierarchy::instance().isAncestor(m_root, node))
+            moved.append(node);
+    }
+    zkdHierarchy::instance().insert(group, index, moved, tr("Move Materials"));
+}
+
+void zkMaterialService::removeNodes(const QList<zkdNode> &nodes)
+{
+    QList<zkdObject> removed;
+    for (const zkdNode &node : nodes) {
+        if (zkdHierarchy::instance().isAncestor(m_root, node))
+            removed.append(node);
+    }
+    if (!removed.isEmpty())
+        zkdHierarchy::instance().detach(removed, tr("Remove Materials"));
+}
+
 void zkMaterialService::updatePreview(const zkdMaterial &material)
 {
     if (!material.isValid())

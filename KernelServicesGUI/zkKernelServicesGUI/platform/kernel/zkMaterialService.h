@@ -34,6 +34,13 @@ public:
     // Takes every node that holds material out of the tree, in one step. The material itself
     // stays alive, so that undo can bring it back.
     void removeMaterial(const zkdMaterial &material);
+    // Moves nodes of the material tree under group, before the child at index in the child list
+    // as it is before the move (moved nodes counted at their old places); an index past the end
+    // appends. A group never moves below itself. One step.
+    void moveNodes(const zkdNode &group, int index, const QList<zkdNode> &nodes);
+    // Takes nodes (groups with everything below them, or material nodes) out of the material
+    // tree in one step; they stay alive, so that undo can bring them back.
+    void removeNodes(const QList<zkdNode> &nodes);
 
     // Renders the material's preview image anew, before it returns. The preview is a derived
     // view: it is not an undoable change.

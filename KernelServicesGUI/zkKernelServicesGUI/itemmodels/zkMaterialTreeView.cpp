@@ -1,0 +1,6 @@
+#include "zkMaterialTreeView.h"
+
+zkMaterialTreeView::zkMaterialTreeView(QWidget *parent)
+    : zkTreeView(parent)
+{
+}
