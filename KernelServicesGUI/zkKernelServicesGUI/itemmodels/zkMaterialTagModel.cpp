@@ -1,0 +1,175 @@
+#include "zkMaterialTagModel.h"
+
+#include "zkMaterialTagCache.h"
+#include "zkMaterialTagItem.h"
+#include "zkMaterialTagSourceItem.h"
+
+#include <zkKernelServiceFactory.h>
+#include <zkMaterialId.h>
+#include <zkMaterialService.h>
+#include <zkScopedMultiCommand.h>
+#include <zkScopedUndo.h>
+#include <zkUndoString.h>
+#include <zkdMaterial.h>
+#include <zkdNode.h>
+#include <zkdObjectManager.h>
+
+#include <QDataStream>
+#include <QMimeData>
+
+namespace {
+
+const QString materialItemType = QStringLiteral("application/zelk-material-item");
+const QString materialIdType = QStringLiteral("application/zelk-material-id");
+
+// The materials named by a material tree payload: QVariants of zkMaterialId, at least one.
+bool readMaterialItems(const QByteArray &payload, QList<zkdMaterial> &materials)
+{
+    QDataStream stream(payload);
+    while (!stream.atEnd()) {
+        QVariant id;
+        stream >> id;
+        if (stream.status() != QDataStream::Ok || id.userType() != qMetaTypeId<zkMaterialId>())
+            return false;
+        materials.append(id.value<zkMaterialId>().getMaterial());
+    }
+    return !materials.isEmpty();
+}
+
+// The material named by another module's payload: exactly one (object id, external type id)
+// pair of signed 32-bit integers.
+bool readMaterialId(const QByteArray &payload, QList<zkdMaterial> &materials)
+{
+    constexpr int pairSize = 2 * int(sizeof(qint32));
+    if (payload.size() != pairSize)
+        return false;
+    QDataStream stream(payload);
+    qint32 objectId = 0;
+    qint32 externalType = 0;
+    stream >> objectId >> externalType;
+    if (stream.status() != QDataStream::Ok || objectId <= 0 || externalType <= 0)
+        return false;
+    materials.append(zkdObjectManager::createFromExternal<zkdMaterial>(quint64(objectId), quint64(externalType)));
+    return true;
+}
+
+} // namespace
+
+zkMaterialTagModel::zkMaterialTagModel(QObject *parent)
+    : zkItemModel(parent)
+{
+    registerMaterialIdType();
+    setMimeType(QStringLiteral("application/zelk-materialtag-item"));
+    addExternalMimeType(materialItemType);
+    addExternalMimeType(materialIdType);
+    const zkdObjectManager *manager = zkdObjectManager::instance();
+    connect(manager, &zkdObjectManager::propertyChanged, this, &zkMaterialTagModel::handle);
+    connect(manager, &zkdObjectManager::objectDestroyed, this,
+            [this](const zkdObject &object) { handle(object, QByteArray()); });
+}
+
+void zkMaterialTagModel::refresh()
+{
+    if (m_dropDepth > 0) {
+        m_refreshPending = true;
+        return;
+    }
+    m_refreshPending = false;
+    zkModelItem *root = nullptr;
+    if (!tryGetItem(QModelIndex(), root))
+        return;
+    if (const auto *source = dynamic_cast<const zkMaterialTagSourceItem *>(root)) {
+        // A copy shares the cache the items read.
+        zkMaterialTagCache cache = source->getTagSource();
+        cache.clear();
+        cache.addSceneMaterials();
+    }
+    reload();
+}
+
+Qt::ItemFlags zkMaterialTagModel::flags(const QModelIndex &index) const
+{
+    // The items themselves are no drop targets; the model takes materials onto tags.
+    const Qt::ItemFlags flags = zkItemModel::flags(index);
+    return tagItem(index) ? flags | Qt::ItemIsDropEnabled : flags;
+}
+
+QStringList zkMaterialTagModel::mimeTypes() const
+{
+    return zkItemModel::mimeTypes() << materialItemType << materialIdType;
+}
+
+bool zkMaterialTagModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int, int,
+                                         const QModelIndex &parent) const
+{
+    const zkMaterialTagItem *target = tagItem(parent);
+    return action != Qt::IgnoreAction && target && !materialsToTag(data, target->getTag()).isEmpty();
+}
+
+bool zkMaterialTagModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int, int,
+                                      const QModelIndex &parent)
+{
+    const zkMaterialTagItem *target = tagItem(parent);
+    if (action == Qt::IgnoreAction || !target)
+        return false;
+    const QString tag = target->getTag();
+    const QList<zkdMaterial> materials = materialsToTag(data, tag);
+    if (materials.isEmpty())
+        return false;
+    // One refresh once every material has its tag.
+    ++m_dropDepth;
+    {
+        const zkScopedUndo undo(true);
+        const zkScopedMultiCommand step(zkUndoString(QT_TRANSLATE_NOOP("zkMaterialTagModel", "Add Tag"),
+                                                     "zkMaterialTagModel"));
+        for (const zkdMaterial &material : materials)
+            material.setTags(material.getTags() << tag);
+    }
+    --m_dropDepth;
+    if (m_refreshPending)
+        refresh();
+    return true;
+}
+
+void zkMaterialTagModel::handle(const zkdObject &object, const QByteArray &name)
+{
+    // What the cache or the rows show: tags and names of materials, and the material tree,
+    // whose changes bring materials into the scene or take them out.
+    const bool shown = object.isTypeOf<zkdMaterial>()
+                           ? name.isEmpty() || name == "tags" || name == "name"
+                           : object.isTypeOf<zkdNode>() && (name == "children" || name == "material");
+    if (shown)
+        refresh();
+}
+
+zkMaterialTagItem *zkMaterialTagModel::tagItem(const QModelIndex &index) const
+{
+    zkModelItem *item = nullptr;
+    if (!index.isValid() || index.model() != this || !tryGetItem(index, item))
+        return nullptr;
+    return dynamic_cast<zkMaterialTagItem *>(item);
+}
+
+QList<zkdMaterial> zkMaterialTagModel::materialsToTag(const QMimeData *data, const QString &tag) const
+{
+    QString format;
+    QList<zkdMaterial> materials;
+    if (!canDrop(data, format))
+        return {};
+    const QByteArray payload = data->data(format);
+    const bool read = format == materialItemType ? readMaterialItems(payload, materials)
+                                                 : format == materialIdType && readMaterialId(payload, materials);
+    const auto *service = zkKernelServiceFactory::the().getService<zkMaterialService>();
+    if (!read || !service)
+        return {};
+    const QList<zkdMaterial> scene = service->getSceneMaterials();
+    QList<zkdMaterial> untagged;
+    for (const zkdMaterial &material : qAsConst(materials)) {
+        // A material that left the scene since the drag began refuses the whole drop.
+        if (material.isNull() || !scene.contains(material))
+            return {};
+        if (!material.getTags().contains(tag) && !untagged.contains(material))
+            untagged.append(material);
+    }
+    return untagged;
+}

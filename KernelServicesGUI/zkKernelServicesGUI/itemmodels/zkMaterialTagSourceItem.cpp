@@ -1,0 +1,7 @@
+#include "zkMaterialTagSourceItem.h"
+
+zkMaterialTagSourceItem::zkMaterialTagSourceItem(const zkMaterialTagId &id, const zkMaterialTagCache &cache)
+    : zkMaterialTagBaseItem(id)
+    , m_cache(&cache)
+{
+}

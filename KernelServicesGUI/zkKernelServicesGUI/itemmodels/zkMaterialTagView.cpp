@@ -1,0 +1,6 @@
+#include "zkMaterialTagView.h"
+
+zkMaterialTagView::zkMaterialTagView(QWidget *parent)
+    : zkTreeView(parent)
+{
+}
