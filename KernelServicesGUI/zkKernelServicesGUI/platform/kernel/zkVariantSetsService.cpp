@@ -98,3 +98,16 @@ zkdVariantSetGroup zkVariantSetsService::createVariantSetGroup(const QString &na
 {
     return createNamed<zkdVariantSetGroup>(name, zkdScene::variantSetRoot(), "Create Variant Set Group");
 }
+
+void zkVariantSetsService::removeVariantSets(const QList<zkdVariantSetBase> &items)
+{
+    zkdHierarchy &hierarchy = zkdHierarchy::instance();
+    const zkdVariantSetGroup root = zkdScene::variantSetRoot();
+    QList<zkdObject> removed;
+    for (const zkdVariantSetBase &item : items) {
+        if (item.isValid() && hierarchy.isAncestor(root, item))
+            removed.append(item);
+    }
+    if (!removed.isEmpty())
+        hierarchy.detach(removed, QCoreApplication::translate(undoContext, "Delete Variant Sets"));
+}

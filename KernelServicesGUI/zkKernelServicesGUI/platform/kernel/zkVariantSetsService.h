@@ -27,6 +27,9 @@ public:
     // A new set, last in group (ungrouped for a null group).
     zkdVariantSet createVariantSet(const QString &name, const zkdVariantSetGroup &group = zkdVariantSetGroup());
     zkdVariantSetGroup createVariantSetGroup(const QString &name);
+    // Takes sets and groups, a group with its sets, out of the scene as one step; handles that
+    // are not in the scene are ignored.
+    void removeVariantSets(const QList<zkdVariantSetBase> &items);
 
 signals:
     void variantSetsChanged();
