@@ -102,6 +102,18 @@ void zkNodeService::insertNodes(const zkdNode &parent, int index, const QList<zk
     zkdHierarchy::instance().insert(parent, index, objects(nodes), undoText("Move Nodes"));
 }
 
+void zkNodeService::removeNodes(const QList<zkdNode> &nodes)
+{
+    const zkdNode root = getRootNode();
+    QList<zkdObject> removed;
+    for (const zkdNode &node : nodes) {
+        if (zkdHierarchy::instance().isAncestor(root, node))
+            removed.append(node);
+    }
+    if (!removed.isEmpty())
+        zkdHierarchy::instance().detach(removed, undoText("Delete Nodes"));
+}
+
 QList<zkdBaseLightNode> zkNodeService::getLightNodes() const
 {
     return zkdScene::lightNodes(getRootNode());

@@ -32,6 +32,9 @@ public:
     // move: a node that moves down within the same parent still counts at its old place (the
     // destination convention of item-model row moves). A node never moves below itself.
     void insertNodes(const zkdNode &parent, int index, const QList<zkdNode> &nodes);
+    // Takes nodes, with everything below them, out of the scene in one step; they stay alive, so
+    // that undo can bring them back. The scene root and nodes outside the scene are left alone.
+    void removeNodes(const QList<zkdNode> &nodes);
 
     // The light nodes of the scene, depth first in child order.
     QList<zkdBaseLightNode> getLightNodes() const;
