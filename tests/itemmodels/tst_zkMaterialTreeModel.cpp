@@ -1,3 +1,5 @@
+#include "zkDropPayload.h"
+
 #include <zkGroupMaterialItem.h>
 #include <zkItemDataRole.h>
 #include <zkKernelServiceFactory.h>
@@ -115,15 +117,6 @@ QString dumpKernel(const zkdNode &group)
         rows.append(node.getName() + (children.isEmpty() ? QString() : QLatin1Char('[') + children + QLatin1Char(']')));
     }
     return rows.join(QLatin1Char(' '));
-}
-
-QByteArray payloadOf(const QList<QVariant> &ids)
-{
-    QByteArray payload;
-    QDataStream stream(&payload, QIODevice::WriteOnly);
-    for (const QVariant &id : ids)
-        stream << id;
-    return payload;
 }
 
 std::unique_ptr<QMimeData> mimeOf(const QByteArray &payload, const QString &type = QStringLiteral("application/zelk-material-item"))

@@ -1,3 +1,5 @@
+#include "zkDropPayload.h"
+
 #include <zkItemModel.h>
 #include <zkKernelServiceFactory.h>
 #include <zkLightLinkId.h>
@@ -41,15 +43,6 @@ zkdNode createNode(const zkdNode &parent, const QString &name, const QByteArray 
 QVariant idOf(const zkdNode &node)
 {
     return QVariant::fromValue(node);
-}
-
-QByteArray payloadOf(const QVariantList &ids)
-{
-    QByteArray payload;
-    QDataStream stream(&payload, QIODevice::WriteOnly);
-    for (const QVariant &id : ids)
-        stream << id;
-    return payload;
 }
 
 std::unique_ptr<QMimeData> mimeOf(const QByteArray &payload, const QString &type = mimeType)

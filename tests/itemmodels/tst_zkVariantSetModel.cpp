@@ -1,3 +1,5 @@
+#include "zkDropPayload.h"
+
 #include <zkItemDataRole.h>
 #include <zkKernelServiceFactory.h>
 #include <zkPlatformService.h>
@@ -74,15 +76,6 @@ QString dumpKernel()
         rows.append(group.getName() + (sets.isEmpty() ? QString() : QLatin1Char('[') + sets.join(QLatin1Char(' ')) + QLatin1Char(']')));
     }
     return rows.join(QLatin1Char(' '));
-}
-
-QByteArray payloadOf(const QList<QVariant> &ids)
-{
-    QByteArray payload;
-    QDataStream stream(&payload, QIODevice::WriteOnly);
-    for (const QVariant &id : ids)
-        stream << id;
-    return payload;
 }
 
 std::unique_ptr<QMimeData> mimeOf(const QByteArray &payload, const QString &type = mimeType)
