@@ -48,29 +48,8 @@ void zkBrushedMetalMaterialDescription::init()
         .editor<Material::MetalType, zkComboBoxControl>("metalType", [](zkComboBoxControlOptions &options) {
             options.group = "Brushed Metal Material";
             options.label = tr("Metal Type");
-            options.mappings = {
-                {tr("Custom Reflectivity"), Material::CustomReflectivity},
-                {tr("Aluminium"), Material::Aluminium},
-                {tr("Amorphous Carbon"), Material::AmorphousCarbon},
-                {tr("Silver"), Material::Silver},
-                {tr("Gold"), Material::Gold},
-                {tr("Cobalt"), Material::Cobalt},
-                {tr("Copper"), Material::Copper},
-                {tr("Chromium"), Material::Chromium},
-                {tr("Lithium"), Material::Lithium},
-                {tr("Mercury"), Material::Mercury},
-                {tr("Nickel"), Material::Nickel},
-                {tr("Potassium"), Material::Potassium},
-                {tr("Platinum"), Material::Platinum},
-                {tr("Iridium"), Material::Iridium},
-                {tr("Silicon"), Material::Silicon},
-                {tr("Amorphous Silicon"), Material::AmorphousSilicon},
-                {tr("Sodium"), Material::Sodium},
-                {tr("Rhodium"), Material::Rhodium},
-                {tr("Tungsten"), Material::Tungsten},
-                {tr("Vanadium"), Material::Vanadium},
-                {tr("Iron"), Material::Iron},
-            };
+            options.mappings = {{tr("Custom Reflectivity"), Material::CustomReflectivity}};
+            options.mappings += metalItems<Material>();
         })
         .editor<float, zkDoubleSliderControl>("reflectivity", [](zkDoubleSliderControlOptions &options) {
             options.group = "Brushed Metal Material";

@@ -52,29 +52,8 @@ void zkChromeMaterialDescription::init()
         .editor<Material::MetalType, zkComboBoxControl>("metalType", [](zkComboBoxControlOptions &options) {
             options.group = "Chrome Material";
             options.label = tr("Metal Type");
-            options.mappings = {
-                {tr("Highly Reflective"), Material::HighlyReflective},
-                {tr("Aluminium"), Material::Aluminium},
-                {tr("Amorphous Carbon"), Material::AmorphousCarbon},
-                {tr("Silver"), Material::Silver},
-                {tr("Gold"), Material::Gold},
-                {tr("Cobalt"), Material::Cobalt},
-                {tr("Copper"), Material::Copper},
-                {tr("Chromium"), Material::Chromium},
-                {tr("Lithium"), Material::Lithium},
-                {tr("Mercury"), Material::Mercury},
-                {tr("Nickel"), Material::Nickel},
-                {tr("Potassium"), Material::Potassium},
-                {tr("Platinum"), Material::Platinum},
-                {tr("Iridium"), Material::Iridium},
-                {tr("Silicon"), Material::Silicon},
-                {tr("Amorphous Silicon"), Material::AmorphousSilicon},
-                {tr("Sodium"), Material::Sodium},
-                {tr("Rhodium"), Material::Rhodium},
-                {tr("Tungsten"), Material::Tungsten},
-                {tr("Vanadium"), Material::Vanadium},
-                {tr("Iron"), Material::Iron},
-            };
+            options.mappings = {{tr("Highly Reflective"), Material::HighlyReflective}};
+            options.mappings += metalItems<Material>();
         })
         // Switched by the check box of the roughness row.
         .editor<bool, zkCheckBoxControl>("useRoughness", [](zkCheckBoxControlOptions &options) { options.skip(); })

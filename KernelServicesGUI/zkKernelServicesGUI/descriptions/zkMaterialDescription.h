@@ -4,6 +4,7 @@
 
 #include <QZKSpectrum.h>
 #include <zkColorManipulatorControl.h>
+#include <zkControlOptions.h>
 #include <zkPropertyEditorDescriptionBase.h>
 #include <zkPropertyEditorWidget.h>
 
@@ -26,6 +27,10 @@ protected:
     // the kernel, so its row re-reads it.
     template <typename T>
     void initColor(const QByteArray &groupName);
+
+    // The metals that the metal types of T offer after their own first choice, in kernel order.
+    template <typename T>
+    static QList<zkLabelMappingOptions::Entry> metalItems();
 };
 
 template <typename T>
@@ -52,4 +57,31 @@ void zkMaterialDescription::initColor(const QByteArray &groupName)
             if (widget)
                 widget->updateProperty("analyticDiffuseColor");
         });
+}
+
+template <typename T>
+QList<zkLabelMappingOptions::Entry> zkMaterialDescription::metalItems()
+{
+    return {
+        {tr("Aluminium"), T::Aluminium},
+        {tr("Amorphous Carbon"), T::AmorphousCarbon},
+        {tr("Silver"), T::Silver},
+        {tr("Gold"), T::Gold},
+        {tr("Cobalt"), T::Cobalt},
+        {tr("Copper"), T::Copper},
+        {tr("Chromium"), T::Chromium},
+        {tr("Lithium"), T::Lithium},
+        {tr("Mercury"), T::Mercury},
+        {tr("Nickel"), T::Nickel},
+        {tr("Potassium"), T::Potassium},
+        {tr("Platinum"), T::Platinum},
+        {tr("Iridium"), T::Iridium},
+        {tr("Silicon"), T::Silicon},
+        {tr("Amorphous Silicon"), T::AmorphousSilicon},
+        {tr("Sodium"), T::Sodium},
+        {tr("Rhodium"), T::Rhodium},
+        {tr("Tungsten"), T::Tungsten},
+        {tr("Vanadium"), T::Vanadium},
+        {tr("Iron"), T::Iron},
+    };
 }
