@@ -1,6 +1,7 @@
 #include "zkIncandescenceDescription.h"
 
 #include "zkDescriptionBuilder.h"
+#include "zkRowModifiers.h"
 
 #include <zkCheckBoxControl.h>
 #include <zkColorManipulatorControl.h>
@@ -16,6 +17,8 @@
 namespace {
 
 zkIncandescenceDescription instance;
+
+using zkRowModifiers::checkBox;
 
 // The rows that matter only while the surface lights something.
 const QList<QByteArray> lightingRows = {
@@ -41,14 +44,6 @@ std::function<void(zkDoubleSliderControlOptions &)> intensitySlider(const QStrin
         options.singleStep = 0.01;
         options.decimals = 2;
         options.displayDecimals = 2;
-        options.toolTip = toolTip;
-    };
-}
-
-std::function<void(zkCheckBoxControlOptions &)> checkBox(const QString &label, const QString &toolTip)
-{
-    return [label, toolTip](zkCheckBoxControlOptions &options) {
-        options.label = label;
         options.toolTip = toolTip;
     };
 }

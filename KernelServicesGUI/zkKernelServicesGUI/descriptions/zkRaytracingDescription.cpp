@@ -1,6 +1,7 @@
 #include "zkRaytracingDescription.h"
 
 #include "zkDescriptionBuilder.h"
+#include "zkRowModifiers.h"
 
 #include <zkCheckBoxControl.h>
 #include <zkComboBoxControl.h>
@@ -14,6 +15,8 @@ namespace {
 
 zkRaytracingDescription instance;
 
+using zkRowModifiers::checkBox;
+
 using Raytracing = zkdRaytracing;
 
 // The items of both illumination mode rows, paired with the kernel's values by meaning.
@@ -25,16 +28,6 @@ QList<zkComboBoxControlOptions::Entry> illuminationModes()
         {zkRaytracingDescription::tr("Precomputed + Shadows"), Raytracing::PrecomputedAndShadows},
         {zkRaytracingDescription::tr("Precomputed + IBL"), Raytracing::PrecomputedAndIBL},
         {zkRaytracingDescription::tr("Full Global Illumination"), Raytracing::FullGlobalIllumination},
-    };
-}
-
-std::function<void(zkCheckBoxControlOptions &)> checkBox(const QString &label, const QString &toolTip,
-                                                          bool separator = false)
-{
-    return [label, toolTip, separator](zkCheckBoxControlOptions &options) {
-        options.label = label;
-        options.toolTip = toolTip;
-        options.separator = separator;
     };
 }
 

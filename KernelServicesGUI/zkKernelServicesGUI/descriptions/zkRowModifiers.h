@@ -6,8 +6,8 @@
 
 #include <functional>
 
-// Modifiers for the rows most component tables are made of: a label alone, or a labelled
-// slider with a step of 0.01 over its table's range.
+// Modifiers for the rows most component tables are made of: a label alone, a labelled check
+// box, or a labelled slider with a step of 0.01 over its table's range.
 namespace zkRowModifiers {
 
 template <typename Options>
@@ -24,6 +24,16 @@ inline std::function<void(zkDoubleSliderControlOptions &)> slider(const QString 
         options.minimum = minimum;
         options.maximum = maximum;
         options.singleStep = 0.01;
+    };
+}
+
+inline std::function<void(zkCheckBoxControlOptions &)> checkBox(const QString &label, const QString &toolTip,
+                                                                 bool separator = false)
+{
+    return [label, toolTip, separator](zkCheckBoxControlOptions &options) {
+        options.label = label;
+        options.toolTip = toolTip;
+        options.separator = separator;
     };
 }
 
