@@ -189,7 +189,9 @@ bool zkBaseControl::hasPropertyName(const QByteArray &name) const
 
 void zkBaseControl::updateControl()
 {
-    if (m_editorWidget->isMultiselection())
+    // A nested editor's rows show which of their values differ; the sub-objects it edits, one
+    // per parent, always do.
+    if (m_editorWidget->isMultiselection() && !qobject_cast<zkPropertyEditorWidget *>(m_editor))
         setMultiSelectHighlight(!m_editorWidget->hasSameValue(m_propertyName));
 }
 

@@ -107,9 +107,6 @@ public:
     void updateControl() override
     {
         zkBaseControl::updateControl();
-        // Each parent owns a sub-object of its own, so theirs always differ; the nested rows
-        // show which of their values do.
-        setMultiSelectHighlight(false);
         m_stale = true;
         QObject::disconnect(m_expanded);
         if (QZKCollapsibleFrame *frame = collapsedAncestor()) {
