@@ -1,0 +1,34 @@
+#include "zkMaterialPreviewModel.h"
+
+#include "zkMaterialPreviewItem.h"
+
+#include <zkKernelServiceFactory.h>
+#include <zkMaterialService.h>
+#include <zkdMaterial.h>
+#include <zkdNode.h>
+#include <zkdObjectManager.h>
+
+zkMaterialPreviewModel::zkMaterialPreviewModel(QObject *parent)
+    : zkItemModel(parent)
+{
+    setMimeType(QStringLiteral("application/zelk-material"));
+    const zkdObjectManager *manager = zkdObjectManager::instance();
+    connect(manager, &zkdObjectManager::propertyChanged, this, &zkMaterialPreviewModel::handle);
+    if (const zkMaterialService *service = zkKernelServiceFactory::the().getService<zkMaterialService>())
+        connect(service, &zkMaterialService::refreshed, this, &zkMaterialPreviewModel::reload);
+}
+
+void zkMaterialPreviewModel::handle(const zkdObject &object, const QByteArray &name)
+{
+    if (object.isTypeOf<zkdNode>()) {
+        // Which materials a node lists depends on the nodes below it.
+        if (name == "children" || name == "material")
+            reload();
+        return;
+    }
+    if (!object.isTypeOf<zkdMaterial>())
+        return;
+    // Only items already shown; finding one must not populate the root.
+    if (auto *item = dynamic_cast<zkMaterialPreviewItem *>(findItemById(QVariant::fromValue<quint64>(object.getObjectId()))))
+        item->refresh();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "zkItemModel.h"
+
+class zkdObject;
+
+// The materials of one node as preview images. The owner sets the root, usually
+// zkMaterialPreviewItemFactory::createItemForRoot(node).
+//
+// The model follows the kernel: an edit of a shown material renders its preview anew, and a
+// change below the material tree reloads the rows, keeping those whose materials stay. Drops of
+// its own rows move them in the model only.
+class zkMaterialPreviewModel : public zkItemModel
+{
+    Q_OBJECT
+public:
+    explicit zkMaterialPreviewModel(QObject *parent = nullptr);
+
+private:
+    void handle(const zkdObject &object, const QByteArray &name);
+};
