@@ -76,7 +76,9 @@ QString compareWithKernel(zkMaterialPreviewModel &model, const zkdNode &node)
         const zkdMaterial &material = materials.at(row);
         const QModelIndex index = model.index(row, 0);
         if (index.data().toString() != material.getName() || model.indexFromId(idOf(material)) != index)
-            return QStringLiteral("row %1 shows %2, the kernel %3").arg(row).arg(index.data().toString(), material.getName());
+            return QStringLiteral("row %1 shows %2, the kernel %3")
+                .arg(row)
+                .arg(index.data().toString(), material.getName());
         if (index.data(zkItemDataRole::BaseImage).value<QImage>() != material.getPreviewImage().toQImage())
             return QStringLiteral("row %1 shows a stale preview").arg(row);
     }

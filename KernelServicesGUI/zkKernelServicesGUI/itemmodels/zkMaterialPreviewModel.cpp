@@ -29,6 +29,7 @@ void zkMaterialPreviewModel::handle(const zkdObject &object, const QByteArray &n
     if (!object.isTypeOf<zkdMaterial>())
         return;
     // Only items already shown; finding one must not populate the root.
-    if (auto *item = dynamic_cast<zkMaterialPreviewItem *>(findItemById(QVariant::fromValue<quint64>(object.getObjectId()))))
-        item->refresh();
+    zkModelItem *item = findItemById(QVariant::fromValue<quint64>(object.getObjectId()));
+    if (auto *preview = dynamic_cast<zkMaterialPreviewItem *>(item))
+        preview->refresh();
 }
