@@ -157,8 +157,9 @@ void tst_zkCrossViewDrops::drops_data()
         << "previews" << "Leather" << "" << "tree" << "Interior" << false << false;
     QTest::newRow("tree material onto a preview")
         << "tree" << "Leather" << "" << "previews" << "Chrome" << false << false;
+    // A preview also carries its material for other modules.
     QTest::newRow("preview onto a tag")
-        << "previews" << "Leather" << "" << "tags" << "Metal" << false << false;
+        << "previews" << "Leather" << "" << "tags" << "Metal" << true << true;
 }
 
 void tst_zkCrossViewDrops::drops()

@@ -1,5 +1,6 @@
 #include "zkMaterialPreviewModel.h"
 
+#include "zkMaterialIdPayload.h"
 #include "zkMaterialPreviewItem.h"
 
 #include <zkKernelServiceFactory.h>
@@ -7,6 +8,8 @@
 #include <zkdMaterial.h>
 #include <zkdNode.h>
 #include <zkdObjectManager.h>
+
+#include <QMimeData>
 
 zkMaterialPreviewModel::zkMaterialPreviewModel(QObject *parent)
     : zkItemModel(parent)
@@ -16,6 +19,17 @@ zkMaterialPreviewModel::zkMaterialPreviewModel(QObject *parent)
     connect(manager, &zkdObjectManager::propertyChanged, this, &zkMaterialPreviewModel::handle);
     if (const zkMaterialService *service = zkKernelServiceFactory::the().getService<zkMaterialService>())
         connect(service, &zkMaterialService::refreshed, this, &zkMaterialPreviewModel::reload);
+}
+
+QMimeData *zkMaterialPreviewModel::mimeData(const QModelIndexList &indexes) const
+{
+    QMimeData *data = zkItemModel::mimeData(indexes);
+    zkModelItem *item = nullptr;
+    if (data && !indexes.isEmpty() && tryGetItem(indexes.constFirst(), item)) {
+        if (const auto *preview = dynamic_cast<const zkMaterialPreviewItem *>(item))
+            data->setData(zkMaterialIdPayload::mimeType(), zkMaterialIdPayload::encode(preview->getMaterial()));
+    }
+    return data;
 }
 
 void zkMaterialPreviewModel::handle(const zkdObject &object, const QByteArray &name)

@@ -1,5 +1,6 @@
 #include "zkMaterialTagModel.h"
 
+#include "zkMaterialIdPayload.h"
 #include "zkMaterialTagCache.h"
 #include "zkMaterialTagItem.h"
 #include "zkMaterialTagSourceItem.h"
@@ -20,7 +21,6 @@
 namespace {
 
 const QString materialItemType = QStringLiteral("application/zelk-material-item");
-const QString materialIdType = QStringLiteral("application/zelk-material-id");
 
 // The materials named by a material tree payload: QVariants of zkMaterialId, at least one.
 bool readMaterialItems(const QByteArray &payload, QList<zkdMaterial> &materials)
@@ -36,23 +36,6 @@ bool readMaterialItems(const QByteArray &payload, QList<zkdMaterial> &materials)
     return !materials.isEmpty();
 }
 
-// The material named by another module's payload: exactly one (object id, external type id)
-// pair of signed 32-bit integers.
-bool readMaterialId(const QByteArray &payload, QList<zkdMaterial> &materials)
-{
-    constexpr int pairSize = 2 * int(sizeof(qint32));
-    if (payload.size() != pairSize)
-        return false;
-    QDataStream stream(payload);
-    qint32 objectId = 0;
-    qint32 externalType = 0;
-    stream >> objectId >> externalType;
-    if (stream.status() != QDataStream::Ok || objectId <= 0 || externalType <= 0)
-        return false;
-    materials.append(zkdObjectManager::createFromExternal<zkdMaterial>(quint64(objectId), quint64(externalType)));
-    return true;
-}
-
 } // namespace
 
 zkMaterialTagModel::zkMaterialTagModel(QObject *parent)
@@ -61,7 +44,7 @@ zkMaterialTagModel::zkMaterialTagModel(QObject *parent)
     registerMaterialIdType();
     setMimeType(QStringLiteral("application/zelk-materialtag-item"));
     addExternalMimeType(materialItemType);
-    addExternalMimeType(materialIdType);
+    addExternalMimeType(zkMaterialIdPayload::mimeType());
     const zkdObjectManager *manager = zkdObjectManager::instance();
     connect(manager, &zkdObjectManager::propertyChanged, this, &zkMaterialTagModel::handle);
     connect(manager, &zkdObjectManager::objectDestroyed, this,
@@ -96,7 +79,7 @@ Qt::ItemFlags zkMaterialTagModel::flags(const QModelIndex &index) const
 
 QStringList zkMaterialTagModel::mimeTypes() const
 {
-    return zkItemModel::mimeTypes() << materialItemType << materialIdType;
+    return zkItemModel::mimeTypes() << materialItemType << zkMaterialIdPayload::mimeType();
 }
 
 bool zkMaterialTagModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, int, int,
@@ -157,8 +140,13 @@ QList<zkdMaterial> zkMaterialTagModel::materialsToTag(const QMimeData *data, con
     if (!canDrop(data, format))
         return {};
     const QByteArray payload = data->data(format);
-    const bool read = format == materialItemType ? readMaterialItems(payload, materials)
-                                                 : format == materialIdType && readMaterialId(payload, materials);
+    bool read = false;
+    if (format == materialItemType) {
+        read = readMaterialItems(payload, materials);
+    } else if (format == zkMaterialIdPayload::mimeType()) {
+        materials.append(zkMaterialIdPayload::decode(payload));
+        read = true;
+    }
     const auto *service = zkKernelServiceFactory::the().getService<zkMaterialService>();
     if (!read || !service)
         return {};
