@@ -13,6 +13,7 @@ function(zk_add_library target)
     set_target_properties(${target} PROPERTIES
         VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
         EXPORT_NAME ${target}
+        AUTOUIC ON
         INSTALL_RPATH "$ORIGIN")
     install(TARGETS ${target} EXPORT zkKernelServicesGUITargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -40,10 +41,11 @@ function(zk_add_sources target subdir)
 endfunction()
 
 # zk_set_test_environment(<test>...)
-# Tests run without a display; under the sanitizers every report fails the test, leaks included,
-# except those of the system libraries listed in lsan.supp.
+# Tests run without a display and keep whatever they save as preferences inside the build tree;
+# under the sanitizers every report fails the test, leaks included, except those of the system
+# libraries listed in lsan.supp.
 function(zk_set_test_environment)
-    set(environment "QT_QPA_PLATFORM=offscreen")
+    set(environment "QT_QPA_PLATFORM=offscreen" "XDG_CONFIG_HOME=${PROJECT_BINARY_DIR}/test-config")
     if(ZK_SANITIZE)
         list(APPEND environment
             "ASAN_OPTIONS=detect_leaks=1:strict_init_order=1"

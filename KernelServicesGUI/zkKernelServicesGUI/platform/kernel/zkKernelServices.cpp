@@ -47,7 +47,9 @@ void startServices()
     factory.registerService(new zkMaterialService(&owner));
     factory.registerService(new zkImageService(&owner));
     factory.registerService(new zkFileIOService(&owner));
-    factory.registerService(new zkPreferencesService(&owner));
+    auto *preferences = new zkPreferencesService(&owner);
+    preferences->useUserStorage();
+    factory.registerService(preferences);
     factory.registerService(new zkActionService(&owner));
     factory.registerService(new zkAnimationService(&owner));
     factory.registerService(new zkNodeService(&owner));

@@ -1,6 +1,8 @@
 #include "zkPreferencesService.h"
 
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 zkPreferencesService::zkPreferencesService(QObject *parent)
     : zkBaseService(parent)
@@ -31,6 +33,7 @@ QObject *zkPreferencesService::getCategory(const QString &name) const
 template <typename T>
 T zkPreferencesService::value(const QString &key, const T &defaultValue) const
 {
+    loadUserStorage();
     const QVariant stored = m_values.value(key);
     return stored.canConvert<T>() ? stored.value<T>() : defaultValue;
 }
@@ -107,6 +110,7 @@ bool zkPreferencesService::setVec3Value(const QString &key, const QVector3D &val
 
 bool zkPreferencesService::setValue(const QString &key, const QVariant &value, bool notify)
 {
+    loadUserStorage();
     // Values read from the storage file come back as text until they are set again.
     const auto it = m_values.constFind(key);
     if (it != m_values.constEnd()) {
@@ -122,14 +126,41 @@ bool zkPreferencesService::setValue(const QString &key, const QVariant &value, b
 
 void zkPreferencesService::setStorageFile(const QString &fileName)
 {
+    m_userStoragePending = false;
+    load(fileName);
+}
+
+QString zkPreferencesService::getStorageFile() const
+{
+    loadUserStorage();
+    return m_storageFile;
+}
+
+void zkPreferencesService::useUserStorage()
+{
+    m_userStoragePending = true;
+}
+
+void zkPreferencesService::load(const QString &fileName) const
+{
     m_storageFile = fileName;
     const QSettings settings(fileName, QSettings::IniFormat);
     for (const QString &key : settings.allKeys())
         m_values.insert(key, settings.value(key));
 }
 
+void zkPreferencesService::loadUserStorage() const
+{
+    if (!m_userStoragePending)
+        return;
+    m_userStoragePending = false;
+    const QDir location(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    load(location.filePath(QStringLiteral("preferences.ini")));
+}
+
 bool zkPreferencesService::save()
 {
+    loadUserStorage();
     if (m_storageFile.isEmpty())
         return false;
     QSettings settings(m_storageFile, QSettings::IniFormat);

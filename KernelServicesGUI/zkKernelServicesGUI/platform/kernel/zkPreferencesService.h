@@ -46,7 +46,11 @@ public:
 
     // Reads the values of an INI file, which save() then writes.
     void setStorageFile(const QString &fileName);
-    QString getStorageFile() const { return m_storageFile; }
+    QString getStorageFile() const;
+    // Keeps the values in "preferences.ini" of the application's configuration location. The
+    // file is read when a value is first needed, so that an application name set after start-up
+    // and QStandardPaths' test mode decide where it is.
+    void useUserStorage();
     // False when there is no storage file or it cannot be written.
     bool save();
 
@@ -69,9 +73,13 @@ private:
     bool setValue(const QString &key, const QVariant &value, bool notify);
     template <typename T>
     T value(const QString &key, const T &defaultValue) const;
+    void load(const QString &fileName) const;
+    void loadUserStorage() const;
 
-    QVariantMap m_values;
+    // Reading the user's file on first use changes no value a caller has seen.
+    mutable QVariantMap m_values;
     QStringList m_categoryNames;
     QHash<QString, QPointer<QObject>> m_categories;
-    QString m_storageFile;
+    mutable QString m_storageFile;
+    mutable bool m_userStoragePending = false;
 };
