@@ -6,6 +6,7 @@ packages=(
     build-essential cmake ninja-build
     qtbase5-dev libqt5svg5-dev qttools5-dev-tools
     libboost-dev
+    libstb-dev libopenexr-dev qt5-image-formats-plugins
     xvfb xauth
 )
 

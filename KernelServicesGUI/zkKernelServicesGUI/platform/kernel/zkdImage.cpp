@@ -6,7 +6,8 @@
 
 #include <QFileInfo>
 
-zkdImage zkdImage::create(const QImage &image, const QString &fileName, const QList<QImage> &frames)
+zkdImage zkdImage::create(const QImage &image, const QString &fileName, const QList<QImage> &frames,
+                          const QString &formatName, int bitsPerChannel)
 {
     const zkdImage result = zkdObjectManager::create<zkdImage>();
     const std::shared_ptr<zkdObjectData> data = result.ptr();
@@ -20,6 +21,9 @@ zkdImage zkdImage::create(const QImage &image, const QString &fileName, const QL
     data->initializeProperty(info.indexOf("fileName"), fileName);
     data->initializeProperty(info.indexOf("image"), image);
     data->initializeProperty(info.indexOf("frames"), frameList);
+    data->initializeProperty(info.indexOf("size"), image.size());
+    data->initializeProperty(info.indexOf("formatName"), formatName);
+    data->initializeProperty(info.indexOf("bitsPerChannel"), bitsPerChannel);
     return result;
 }
 
@@ -39,6 +43,12 @@ bool zkdImage::hasInlinedSequence() const
     return !property("frames").toList().isEmpty();
 }
 
+bool zkdImage::sourceSequenceExists() const
+{
+    const QString path = getAbsolutePath();
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
 QList<QImage> zkdImage::getFrames() const
 {
     QList<QImage> frames;
@@ -46,6 +56,21 @@ QList<QImage> zkdImage::getFrames() const
     for (const QVariant &frame : stored)
         frames.append(frame.value<QImage>());
     return frames;
+}
+
+QSize zkdImage::getSize() const
+{
+    return property("size").toSize();
+}
+
+QString zkdImage::getFormatName() const
+{
+    return property("formatName").toString();
+}
+
+int zkdImage::getBitsPerChannel() const
+{
+    return property("bitsPerChannel").toInt();
 }
 
 bool zkdImage::getPremultipliedAlpha() const

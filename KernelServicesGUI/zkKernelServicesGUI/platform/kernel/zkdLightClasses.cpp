@@ -21,6 +21,7 @@
 #include "zkdRectangularLightNode.h"
 #include "zkdShadowMap.h"
 #include "zkdSpotLightNode.h"
+#include "zkdTextureCouplings.h"
 
 #include <QHash>
 #include <QQuaternion>
@@ -181,6 +182,7 @@ void lightTextureCouplings(zkdObjectData &texture, const QByteArray &name)
 {
     if (name == "image")
         texture.setProperty("useTexture", !texture.property("image").value<zkdImage>().isNull());
+    zkdTextureCouplings::inlineImageSequence(texture, name);
 }
 
 void rayFileCouplings(zkdObjectData &file, const QByteArray &name)

@@ -21,6 +21,7 @@
 #include "zkdPerspectiveMatch.h"
 #include "zkdSceneplateNode.h"
 #include "zkdTessellationSettings.h"
+#include "zkdTextureCouplings.h"
 #include "zkdVariantSet.h"
 #include "zkdVariantSetGroup.h"
 #include "zkdWebEngine.h"
@@ -120,7 +121,7 @@ void registerNodes()
         value<float>("contrast", 0.0f),
         value<float>("brightness", 0.0f),
         value<float>("saturation", 0.0f),
-    });
+    }, zkdTextureCouplings::inlineImageSequence);
 }
 
 void registerSceneObjects()

@@ -21,6 +21,7 @@
 #include "zkdYarnTexture.h"
 
 #include <QImage>
+#include <QSize>
 #include <QVector2D>
 #include <QVector3D>
 
@@ -36,6 +37,9 @@ void registerImage()
         value<bool>("premultipliedAlpha", false),
         value<QImage>("image", QImage(), 0),
         value<QVariantList>("frames", QVariantList(), 0),
+        value<QSize>("size", QSize(), 0),
+        value<QString>("formatName", QString(), 0),
+        value<int>("bitsPerChannel", 0, 0),
     });
 }
 
@@ -45,6 +49,7 @@ void textureHook(zkdObjectData &texture, const QByteArray &name)
     zkdTextureCouplings::linkedSettings(texture, name);
     zkdTextureCouplings::sharedCutout(texture, name);
     zkdMaterialCouplings::resetCommand(texture, name);
+    zkdTextureCouplings::inlineImageSequence(texture, name);
 }
 
 void registerTexture()

@@ -2,6 +2,7 @@
 
 #include "zkdBumpTexture.h"
 #include "zkdClassInfo.h"
+#include "zkdImage.h"
 #include "zkdObjectData.h"
 #include "zkdObjectManager.h"
 
@@ -152,6 +153,15 @@ void bumpSurfaceStructure(zkdObjectData &texture, const QByteArray &name)
         const bool textured = texture.property(name).toInt() == zkdBumpTexture::Texture;
         texture.setProperty(QByteArrayLiteral("useTexture"), textured);
     }
+}
+
+void inlineImageSequence(zkdObjectData &owner, const QByteArray &name)
+{
+    if (name != "inlineImageSequence" || owner.property(name).toBool())
+        return;
+    const zkdImage image = owner.property(QByteArrayLiteral("image")).value<zkdImage>();
+    if (!image.isNull() && !image.sourceSequenceExists())
+        owner.setProperty(name, true);
 }
 
 } // namespace zkdTextureCouplings

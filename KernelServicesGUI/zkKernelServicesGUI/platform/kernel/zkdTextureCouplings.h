@@ -16,5 +16,8 @@ void linkedSettings(zkdObjectData &texture, const QByteArray &name);
 void sharedCutout(zkdObjectData &texture, const QByteArray &name);
 // A bump texture uses its image exactly when its surface structure is "Texture".
 void bumpSurfaceStructure(zkdObjectData &texture, const QByteArray &name);
+// Inline mode is kept for an image whose source sequence is gone: the frames held in the scene
+// are then all that is left of it.
+void inlineImageSequence(zkdObjectData &owner, const QByteArray &name);
 
 } // namespace zkdTextureCouplings
