@@ -1,3 +1,5 @@
+#include "zkRuleExpectations.h"
+
 #include <zkGroupControl.h>
 #include <zkPropertyEditorFactory.h>
 #include <zkPropertyEditorWidget.h>
@@ -16,104 +18,6 @@
 #include <QSignalBlocker>
 #include <QTest>
 #include <QVector3D>
-
-namespace {
-
-// One thing a change rule decides: whether a row (or group) is shown, or whether a row is
-// enabled. A row path may name a row of a nested editor: "primaryFlakeLayer/pigmentColor".
-struct Expectation
-{
-    enum Kind { RowShown, RowEnabled, GroupShown };
-
-    Kind kind;
-    QByteArray name;
-    bool on;
-};
-
-Expectation shown(const QByteArray &row, bool on = true) { return {Expectation::RowShown, row, on}; }
-Expectation hidden(const QByteArray &row) { return shown(row, false); }
-Expectation enabled(const QByteArray &row, bool on = true) { return {Expectation::RowEnabled, row, on}; }
-Expectation disabled(const QByteArray &row) { return enabled(row, false); }
-Expectation groupShown(const QByteArray &group, bool on = true) { return {Expectation::GroupShown, group, on}; }
-Expectation groupHidden(const QByteArray &group) { return groupShown(group, false); }
-
-using Expectations = QList<Expectation>;
-
-// A property path names a property of the object or, joined by '/', one of a sub-object's.
-QByteArray leaf(const QByteArray &path)
-{
-    return path.mid(path.lastIndexOf('/') + 1);
-}
-
-zkdObject holder(const zkdObject &object, const QByteArray &path)
-{
-    zkdObject current = object;
-    const QList<QByteArray> names = path.split('/');
-    for (int i = 0; i + 1 < names.size(); ++i)
-        current = zkdObjectManager::fromVariant(current.property(names.at(i).constData()));
-    return current;
-}
-
-zkPropertyEditorWidget *editorOf(zkPropertyEditorWidget *editor, const QByteArray &path)
-{
-    const QList<QByteArray> names = path.split('/');
-    for (int i = 0; editor && i + 1 < names.size(); ++i)
-        editor = editor->getChildPropertyEditor(names.at(i));
-    return editor;
-}
-
-QList<zkdObject> createMaterials(const QByteArray &type, int count, const QByteArray &property, const QVariant &value)
-{
-    QList<zkdObject> materials;
-    for (int i = 0; i < count; ++i) {
-        materials.append(zkdObjectManager::create(type));
-        if (!holder(materials.last(), property).setProperty(leaf(property).constData(), value))
-            qFatal("%s of %s not written", property.constData(), type.constData());
-    }
-    return materials;
-}
-
-QList<zkPropertyEditorObjectWrapper *> wrap(const QList<zkdObject> &objects)
-{
-    QList<zkPropertyEditorObjectWrapper *> wrappers;
-    for (const zkdObject &object : objects)
-        wrappers.append(new zkPropertyEditorZkdObjectWrapper(object));
-    return wrappers;
-}
-
-QWidget *rowWidget(const zkPropertyEditorWidget &editor, const QByteArray &path)
-{
-    const int slash = path.indexOf('/');
-    if (slash < 0)
-        return editor.getControlLayoutWidget(path);
-    const zkPropertyEditorWidget *nested = editor.getChildPropertyEditor(path.left(slash));
-    return nested ? rowWidget(*nested, path.mid(slash + 1)) : nullptr;
-}
-
-// Empty when the editor meets every expectation, else what it does instead.
-QString unmet(const zkPropertyEditorWidget &editor, const Expectations &expectations)
-{
-    QStringList failures;
-    for (const Expectation &expected : expectations) {
-        const QWidget *widget = expected.kind == Expectation::GroupShown ? editor.findGroupControl(expected.name)
-                                                                          : rowWidget(editor, expected.name);
-        if (!widget) {
-            failures.append(QStringLiteral("%1: missing").arg(QLatin1String(expected.name)));
-            continue;
-        }
-        const bool on = expected.kind == Expectation::RowEnabled ? widget->isEnabled() : !widget->isHidden();
-        if (on != expected.on) {
-            const char *state = expected.kind == Expectation::RowEnabled ? (on ? "enabled" : "disabled")
-                                                                          : (on ? "shown" : "hidden");
-            failures.append(QStringLiteral("%1: %2").arg(QLatin1String(expected.name), QLatin1String(state)));
-        }
-    }
-    return failures.join(QLatin1String("; "));
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(Expectations)
 
 class tst_zkMaterialDescriptions : public QObject
 {
@@ -318,35 +222,15 @@ void tst_zkMaterialDescriptions::visibilityRules()
     QFETCH(QVariant, after);
     QFETCH(Expectations, expected);
 
-    const QList<zkdObject> materials = createMaterials(type, selected, property, before);
-    {
-        zkPropertyEditorWidget editor(nullptr, {});
-        editor.setCurrentObjects(wrap(materials));
-        zkPropertyEditorWidget *edited = editorOf(&editor, property);
-        QVERIFY(edited);
-        edited->setProperty(leaf(property), after);
-        for (const zkdObject &material : materials)
-            QCOMPARE(holder(material, property).property(leaf(property).constData()), after);
-        const QString failures = unmet(editor, expected);
-        QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("after the edit: ") + failures));
-
-        // Back and forth ends where it started.
-        edited->setProperty(leaf(property), before);
-        edited->setProperty(leaf(property), after);
-        QVERIFY2(unmet(editor, expected).isEmpty(), qPrintable(unmet(editor, expected)));
-    }
-
-    zkPropertyEditorWidget rebuilt(nullptr, {});
-    rebuilt.setCurrentObjects(wrap(materials));
-    const QString failures = unmet(rebuilt, expected);
-    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("after the build: ") + failures));
+    const QString failures = ruleFailures(type, selected, property, before, after, expected);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures));
 }
 
 // A paint type the rule does not know leaves the rows as the last known type put them.
 void tst_zkMaterialDescriptions::unknownPaintTypeChangesNothing()
 {
     using Paint = zkdMetallicPaintMaterial;
-    const QList<zkdObject> paints = createMaterials("zkdMetallicPaintMaterial", 1, "paintType",
+    const QList<zkdObject> paints = createObjects("zkdMetallicPaintMaterial", 1, "paintType",
                                                     QVariant::fromValue(Paint::Artistic));
     zkPropertyEditorWidget editor(nullptr, {});
     editor.setCurrentObjects(wrap(paints));
@@ -362,7 +246,7 @@ void tst_zkMaterialDescriptions::unknownPaintTypeChangesNothing()
 // Turning one of the two lighting switches off keeps the lighting rows while the other is on.
 void tst_zkMaterialDescriptions::lightingSwitchesReadEachOther()
 {
-    const QList<zkdObject> surfaces = createMaterials("zkdIncandescence", 2, "useAsLightSource", true);
+    const QList<zkdObject> surfaces = createObjects("zkdIncandescence", 2, "useAsLightSource", true);
     zkPropertyEditorWidget editor(nullptr, {});
     editor.setCurrentObjects(wrap(surfaces));
     editor.setProperty("directRaylightEvaluation", true);

@@ -1,0 +1,13 @@
+#include "zkExteriorTransparencyTextureDescription.h"
+
+#include "zkDescriptionBuilder.h"
+
+namespace {
+
+zkExteriorTransparencyTextureDescription instance;
+
+} // namespace
+
+void zkExteriorTransparencyTextureDescription::init()
+{
+}

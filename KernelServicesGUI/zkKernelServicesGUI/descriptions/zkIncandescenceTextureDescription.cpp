@@ -1,0 +1,13 @@
+#include "zkIncandescenceTextureDescription.h"
+
+#include "zkDescriptionBuilder.h"
+
+namespace {
+
+zkIncandescenceTextureDescription instance;
+
+} // namespace
+
+void zkIncandescenceTextureDescription::init()
+{
+}

@@ -1,0 +1,13 @@
+#include "zkSubsurfaceScatteringTextureDescription.h"
+
+#include "zkDescriptionBuilder.h"
+
+namespace {
+
+zkSubsurfaceScatteringTextureDescription instance;
+
+} // namespace
+
+void zkSubsurfaceScatteringTextureDescription::init()
+{
+}
