@@ -1,8 +1,8 @@
-// The demo application: the sample scene of the in-memory kernel in a list beside a property
+// The demo application: the sample scene of the in-memory kernel in its views beside a property
 // editor on the selected objects, with undo and redo.
 
 #include "zkDemoDumps.h"
-#include "zkDemoSceneList.h"
+#include "zkDemoSceneViews.h"
 #include "zkDemoWindow.h"
 
 #include <zkSampleScene.h>
@@ -71,11 +71,12 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    zkDemoWindow window(zkSampleScene::build());
+    zkSampleScene::build();
+    zkDemoWindow window;
     window.resize(1200, 780);
     if (parser.isSet(selectOption)) {
         const QStringList names = parser.value(selectOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
-        for (const QString &name : window.getSceneList()->selectByNames(names))
+        for (const QString &name : window.getSceneViews()->selectByNames(names))
             std::fprintf(stderr, "zkDemo: no object named '%s'\n", qPrintable(name));
     }
     window.show();

@@ -1,24 +1,24 @@
 #include "zkDemoWindow.h"
 
 #include "zkDemoDumps.h"
-#include "zkDemoSceneList.h"
+#include "zkDemoSceneViews.h"
 #include "zkDemoUndoActions.h"
 
 #include <zkPropertyEditorWidget.h>
 #include <zkPropertyEditorZkdObjectWrapper.h>
 
 #include <QAction>
+#include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
-#include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-zkDemoWindow::zkDemoWindow(const QList<zkdObject> &objects, QWidget *parent)
+zkDemoWindow::zkDemoWindow(QWidget *parent)
     : QMainWindow(parent)
-    , m_sceneList(new zkDemoSceneList)
+    , m_sceneViews(new zkDemoSceneViews)
     , m_caption(new QLabel)
     , m_undoActions(new zkDemoUndoActions(this))
 {
@@ -34,19 +34,18 @@ zkDemoWindow::zkDemoWindow(const QList<zkdObject> &objects, QWidget *parent)
     panelLayout->addWidget(m_caption);
     panelLayout->addWidget(m_editor, 1);
 
-    auto *splitter = new QSplitter(Qt::Horizontal);
-    splitter->addWidget(m_sceneList);
-    splitter->addWidget(editorPanel);
-    splitter->setStretchFactor(1, 1);
-    splitter->setChildrenCollapsible(false);
-    splitter->setSizes({470, 730});
-    setCentralWidget(splitter);
+    setCentralWidget(editorPanel);
+    auto *dock = new QDockWidget(tr("Scene"));
+    dock->setObjectName(QStringLiteral("SceneDock"));
+    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    dock->setWidget(m_sceneViews);
+    addDockWidget(Qt::LeftDockWidgetArea, dock);
+    resizeDocks({dock}, {470}, Qt::Horizontal);
 
     createActions();
     statusBar()->showMessage(tr("Ctrl+click or Shift+click selects several objects; their mixed values are tinted."));
 
-    connect(m_sceneList, &zkDemoSceneList::objectSelectionChanged, this, &zkDemoWindow::showObjects);
-    m_sceneList->setObjects(objects);
+    connect(m_sceneViews, &zkDemoSceneViews::objectSelectionChanged, this, &zkDemoWindow::showObjects);
     showObjects({});
 }
 
@@ -77,7 +76,7 @@ void zkDemoWindow::showObjects(const QList<zkdObject> &objects)
     m_editor->setCurrentObjects(wrappers);
 
     if (objects.isEmpty()) {
-        m_caption->setText(tr("Select objects in the list to edit their properties."));
+        m_caption->setText(tr("Select objects in the scene views to edit their properties."));
     } else if (objects.size() == 1) {
         const zkdObject &object = objects.first();
         m_caption->setText(QStringLiteral("<b>%1</b>&nbsp;&nbsp;<span style=\"color:#6b7280\">%2</span>")

@@ -7,20 +7,21 @@
 #include <QStringList>
 
 class QLabel;
-class zkDemoSceneList;
+class zkDemoSceneViews;
 class zkDemoUndoActions;
 class zkPropertyEditorWidget;
 
-// The demo's main window: the scene's objects in a list beside a property editor on the
-// objects selected there, with Undo and Redo of the kernel's undo stack in the Edit menu and
+// The demo's main window: the scene's views in a dock beside a property editor on the objects
+// selected there, with Undo and Redo of the kernel's undo stack in the Edit menu and
 // the tool bar.
 class zkDemoWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit zkDemoWindow(const QList<zkdObject> &objects, QWidget *parent = nullptr);
+    // Shows the scene the kernel holds.
+    explicit zkDemoWindow(QWidget *parent = nullptr);
 
-    zkDemoSceneList *getSceneList() const { return m_sceneList; }
+    zkDemoSceneViews *getSceneViews() const { return m_sceneViews; }
     zkPropertyEditorWidget *getEditor() const { return m_editor; }
     zkDemoUndoActions *getUndoActions() const { return m_undoActions; }
 
@@ -31,7 +32,7 @@ private:
     void createActions();
     void showObjects(const QList<zkdObject> &objects);
 
-    zkDemoSceneList *m_sceneList;
+    zkDemoSceneViews *m_sceneViews;
     // Created with its panel, which it needs as parent.
     zkPropertyEditorWidget *m_editor = nullptr;
     QLabel *m_caption;

@@ -209,6 +209,8 @@ QList<zkdObject> buildScene()
     b.material("zkdUnicolorPaintMaterial", QStringLiteral("Solid White"), paints, "baseColor", {0.85f, 0.85f, 0.85f});
     b.material("zkdFlipflopMaterial", QStringLiteral("Chameleon"), paints, "baseColor", {0.2f, 0.5f, 0.3f});
     b.material("zkdCarbonMaterial", QStringLiteral("Carbon Weave"), paints);
+    const zkdNode matte = materials->addMaterialGroup(QStringLiteral("Matte"), paints);
+    b.material("zkdUnicolorPaintMaterial", QStringLiteral("Matte Grey"), matte, "baseColor", {0.3f, 0.3f, 0.32f});
 
     const zkdMaterial leather = b.material("zkdPlasticMaterial", QStringLiteral("Leather"), interior,
                                            "diffuseColor", {0.25f, 0.12f, 0.06f});
@@ -239,6 +241,32 @@ QList<zkdObject> buildScene()
     const zkdMaterial black = zkd_cast<zkdMaterial>(zkdObjectManager::create("zkdPlasticMaterial"));
     black.setName(QStringLiteral("Rim Black"));
     zkd_cast<zkdMultiMaterial>(switchMaterial).setMaterials({silver, black});
+
+    const zkdMaterial capsMaterial = b.material("zkdSwitchMaterial", QStringLiteral("Mirror Caps"), matte);
+    const zkdMaterial capsBody = zkd_cast<zkdMaterial>(zkdObjectManager::create("zkdUnicolorPaintMaterial"));
+    capsBody.setName(QStringLiteral("Caps Body Color"));
+    const zkdMaterial capsCarbon = zkd_cast<zkdMaterial>(zkdObjectManager::create("zkdCarbonMaterial"));
+    capsCarbon.setName(QStringLiteral("Caps Carbon"));
+    zkd_cast<zkdMultiMaterial>(capsMaterial).setMaterials({capsBody, capsCarbon});
+
+    // Tags for the tag view: several materials carry two.
+    const QList<QPair<QString, QStringList>> tags = {
+        {QStringLiteral("Racing Red"), {QStringLiteral("Exterior")}},
+        {QStringLiteral("Midnight Blue"), {QStringLiteral("Exterior")}},
+        {QStringLiteral("Matte Grey"), {QStringLiteral("Exterior")}},
+        {QStringLiteral("Brushed Aluminium"), {QStringLiteral("Interior"), QStringLiteral("Metal")}},
+        {QStringLiteral("Chrome Trim"), {QStringLiteral("Exterior"), QStringLiteral("Metal")}},
+        {QStringLiteral("Seat Velvet"), {QStringLiteral("Interior"), QStringLiteral("Soft")}},
+        {QStringLiteral("Seat Fabric"), {QStringLiteral("Interior"), QStringLiteral("Soft")}},
+        {QStringLiteral("Windscreen"), {QStringLiteral("Exterior"), QStringLiteral("Glass")}},
+        {QStringLiteral("X-Ray"), {QStringLiteral("Glass")}},
+    };
+    for (const zkdObject &object : qAsConst(b.objects)) {
+        for (const auto &tagged : tags) {
+            if (object.property("name").toString() == tagged.first)
+                zkd_cast<zkdMaterial>(object).setTags(tagged.second);
+        }
+    }
 
     const zkdMaterial studio = b.material("zkdEnvironmentMaterial", QStringLiteral("Studio"), environments);
     studio.setProperty("environment", QVariant::fromValue(zkdImage::create(skyImage(), QStringLiteral("studio.hdr"))));
@@ -298,6 +326,10 @@ QList<zkdObject> buildScene()
         b.objects.append(variants->createVariantSet(QStringLiteral("Red Body"), exterior));
         b.objects.append(variants->createVariantSet(QStringLiteral("Blue Body"), exterior));
         b.objects.append(variants->createVariantSet(QStringLiteral("Day Light")));
+        const zkdVariantSetGroup trims = variants->createVariantSetGroup(QStringLiteral("Trims"));
+        b.objects.append(trims);
+        b.objects.append(variants->createVariantSet(QStringLiteral("Wood Trim"), trims));
+        b.objects.append(variants->createVariantSet(QStringLiteral("Carbon Trim"), trims));
     }
     return b.objects;
 }
