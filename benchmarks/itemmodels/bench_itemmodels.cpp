@@ -2,14 +2,20 @@
 // QSortFilterProxyModel on a tree of 100 x 10 x 100 = 101,100 rows, printed as ratios.
 // Each figure is the best of several runs; build with optimisation (the default build type).
 // The material tree model is timed over a kernel scene of 100,000 materials in 1,000 groups.
-// Arguments name the figures to run (build, reload, filter, inserts, materials); none runs them
-// all.
+// The material tag model is timed over the same materials with 1 to 3 of 50 tags each.
+// Arguments name the figures to run (build, reload, filter, inserts, materials, tags,
+// materialfilter); none runs them all.
 
 #include <zkGroupMaterialItem.h>
+#include <zkIconCache.h>
 #include <zkItemModel.h>
 #include <zkKernelServiceFactory.h>
 #include <zkMaterialItemFactory.h>
 #include <zkMaterialService.h>
+#include <zkMaterialTagCache.h>
+#include <zkMaterialTagItemFactory.h>
+#include <zkMaterialTagModel.h>
+#include <zkMaterialTagRootItem.h>
 #include <zkMaterialTreeModel.h>
 #include <zkMaterialType.h>
 #include <zkMaterialTypeRegistry.h>
@@ -17,8 +23,8 @@
 #include <zkProxyModel.h>
 #include <zkdObjectManager.h>
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QRegExp>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -177,14 +183,15 @@ struct FilterFigure
     int qtRows;
 };
 
-FilterFigure measureRecursiveFilter(zkItemModel &source, const QString &pattern)
+FilterFigure measureRecursiveFilter(QAbstractItemModel &ourSource, QAbstractItemModel &qtSource,
+                                    const QString &pattern)
 {
     FilterFigure figure{};
     std::unique_ptr<zkProxyModel> ours;
     figure.ours = bestOf(
         [&] {
             ours = std::make_unique<zkProxyModel>();
-            ours->setSourceModel(&source);
+            ours->setSourceModel(&ourSource);
             ours->setRecursiveMatchingEnabled(true);
         },
         [&] {
@@ -196,7 +203,7 @@ FilterFigure measureRecursiveFilter(zkItemModel &source, const QString &pattern)
     figure.qt = bestOf(
         [&] {
             qt = std::make_unique<QSortFilterProxyModel>();
-            qt->setSourceModel(&source);
+            qt->setSourceModel(&qtSource);
             qt->setRecursiveFilteringEnabled(true);
         },
         [&] {
@@ -237,10 +244,10 @@ void figureReload(double build)
 void figureFilters()
 {
     const std::unique_ptr<zkItemModel> itemModel = buildItemModel();
-    const FilterFigure rare = measureRecursiveFilter(*itemModel, QStringLiteral("^Item 150042$"));
+    const FilterFigure rare = measureRecursiveFilter(*itemModel, *itemModel, QStringLiteral("^Item 150042$"));
     printRatio("recursive filter, rare match", "zkProxyModel", rare.ours, "QSortFilterProxyModel", rare.qt, "<= 1.0");
     std::printf("%-44s %d | %d\n", "  rows shown", rare.ourRows, rare.qtRows);
-    const FilterFigure broad = measureRecursiveFilter(*itemModel, QStringLiteral("7"));
+    const FilterFigure broad = measureRecursiveFilter(*itemModel, *itemModel, QStringLiteral("7"));
     printRatio("recursive filter, broad match", "zkProxyModel", broad.ours, "QSortFilterProxyModel", broad.qt,
                "<= 1.0");
     std::printf("%-44s %d | %d (a zkProxyModel also shows the rows below a match)\n", "  rows shown", broad.ourRows,
@@ -367,7 +374,6 @@ void changeMaterials(int round)
 
 void figureMaterials()
 {
-    buildMaterialScene();
     std::unique_ptr<zkMaterialTreeModel> treeModel;
     const double build = bestOf([] {}, [&] { treeModel = buildMaterialTreeModel(); }, [&] { treeModel.reset(); });
     std::unique_ptr<QStandardItemModel> standardModel;
@@ -389,11 +395,77 @@ void figureMaterials()
                 withModel, kernelOnly, resets);
 }
 
+constexpr int tagCount = 50;
+
+// Each material gets 1 to 3 of the tags.
+void tagMaterials()
+{
+    QList<zkdNode> pending{materialService()->getMaterialTreeRoot()};
+    int n = 0;
+    while (!pending.isEmpty()) {
+        const zkdNode node = pending.takeFirst();
+        pending += node.getChildren();
+        const zkdMaterial material = zkd_cast<zkdMaterialNode>(node).getMaterial();
+        if (material.isNull())
+            continue;
+        QStringList tags;
+        for (int t = 0; t <= n % 3; ++t)
+            tags.append(QStringLiteral("Tag ") + QString::number((n * 7 + t * 17) % tagCount));
+        material.setTags(tags);
+        ++n;
+    }
+}
+
+void figureTags()
+{
+    tagMaterials();
+    zkMaterialTagCache cache;
+    cache.addSceneMaterials();
+    std::unique_ptr<zkMaterialTagModel> tagModel;
+    const double ours = bestOf(
+        [] {},
+        [&] {
+            tagModel = std::make_unique<zkMaterialTagModel>();
+            tagModel->setRootItem(zkMaterialTagItemFactory::createItemForRoot(0, cache));
+            traverse(*tagModel);
+        },
+        [&] { tagModel.reset(); });
+    // The same rows from the same cache: tags with their icon, below them the materials' names
+    // and icons.
+    std::unique_ptr<QStandardItemModel> standardModel;
+    const double qt = bestOf(
+        [] {},
+        [&] {
+            standardModel = std::make_unique<QStandardItemModel>();
+            QStandardItem *root = standardModel->invisibleRootItem();
+            for (const QString &tag : cache.getTags()) {
+                auto *tagItem = new QStandardItem(zkIconCache::getMaterialTagIcon(), tag);
+                for (const zkdMaterial &material : cache.getMaterialsWithTag(tag))
+                    tagItem->appendRow(new QStandardItem(material.getIcon(), material.getName()));
+                root->appendRow(tagItem);
+            }
+            traverse(*standardModel);
+        },
+        [&] { standardModel.reset(); });
+    printRatio("material tag build, 50 tags", "zkMaterialTagModel", ours, "QStandardItemModel", qt, "<= 1.0");
+}
+
+void figureMaterialFilter()
+{
+    const std::unique_ptr<zkMaterialTreeModel> treeModel = buildMaterialTreeModel();
+    const std::unique_ptr<QStandardItemModel> standardModel = buildStandardMaterialModel();
+    const FilterFigure figure = measureRecursiveFilter(*treeModel, *standardModel, QStringLiteral("^Material 4200"));
+    printRatio("recursive filter, material names", "zkProxyModel", figure.ours, "QSortFilterProxyModel", figure.qt,
+               "<= 1.0");
+    std::printf("%-44s %d | %d\n", "  rows shown", figure.ourRows, figure.qtRows);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The tag model's icons need a GUI application.
+    QGuiApplication app(argc, argv);
     const QStringList wanted = app.arguments().mid(1);
     const auto wants = [&wanted](const char *figure) {
         return wanted.isEmpty() || wanted.contains(QLatin1String(figure));
@@ -409,7 +481,13 @@ int main(int argc, char **argv)
         figureFilters();
     if (wants("inserts"))
         figureInserts();
+    if (wants("materials") || wants("tags") || wants("materialfilter"))
+        buildMaterialScene();
     if (wants("materials"))
         figureMaterials();
+    if (wants("tags"))
+        figureTags();
+    if (wants("materialfilter"))
+        figureMaterialFilter();
     return 0;
 }

@@ -1,8 +1,20 @@
 #include "zkBaseMaterialItem.h"
 
+#include "zkIdKey.h"
+
 #include <zkdNode.h>
 
 #include <algorithm>
+
+namespace {
+
+// Before any model indexes a material id.
+const bool hashable = [] {
+    zkIdKey::registerHashable<zkMaterialId>();
+    return true;
+}();
+
+} // namespace
 
 zkBaseMaterialItem::zkBaseMaterialItem(const zkMaterialId &id)
     : m_id(id)

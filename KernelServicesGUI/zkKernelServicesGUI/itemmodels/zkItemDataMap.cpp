@@ -8,6 +8,9 @@ bool zkItemDataMap::insertOrModify(int column, int role, const QVariant &value)
     const auto it = std::find_if(m_values.begin(), m_values.end(),
                                  [wanted](const std::pair<quint64, QVariant> &entry) { return entry.first == wanted; });
     if (it == m_values.end()) {
+        // Items mostly hold text, icon and one or two roles more: one allocation for them all.
+        if (m_values.empty())
+            m_values.reserve(4);
         m_values.emplace_back(wanted, value);
         return true;
     }

@@ -88,12 +88,12 @@ void zkItemModel::setHeader(const QStringList &headers)
 zkModelItem *zkItemModel::findItemById(const QVariant &id) const
 {
     const zkIdKey key(id);
-    if (key.isInteger()) {
-        const auto it = m_integerIdIndex.find(key.integer());
-        return it == m_integerIdIndex.end() ? nullptr : it->second;
+    if (key.isHashed()) {
+        const auto it = m_hashedIdIndex.find(key);
+        return it == m_hashedIdIndex.end() ? nullptr : it->second;
     }
-    const auto it = m_idIndex.find(key);
-    return it == m_idIndex.end() ? nullptr : it->second;
+    const auto it = m_orderedIdIndex.find(key);
+    return it == m_orderedIdIndex.end() ? nullptr : it->second;
 }
 
 zkModelItem *zkItemModel::findOrCreateItemById(const QVariant &id) const
@@ -351,7 +351,7 @@ void zkItemModel::attachItem(zkModelItem *item)
 {
     item->m_cachedId = item->getId();
     const zkIdKey key(item->m_cachedId);
-    zkModelItem *&entry = key.isInteger() ? m_integerIdIndex[key.integer()] : m_idIndex[key];
+    zkModelItem *&entry = key.isHashed() ? m_hashedIdIndex[key] : m_orderedIdIndex[key];
     zkModelItem *oldItem = entry;
     if (oldItem == item)
         return;
@@ -410,14 +410,14 @@ void zkItemModel::detachItem(zkModelItem *item)
     if (itemByInternalId(item->m_internalId) == item) {
         setItemByInternalId(item->m_internalId, nullptr);
         const zkIdKey key(item->m_cachedId);
-        if (key.isInteger()) {
-            const auto it = m_integerIdIndex.find(key.integer());
-            if (it != m_integerIdIndex.end() && it->second == item)
-                m_integerIdIndex.erase(it);
+        if (key.isHashed()) {
+            const auto it = m_hashedIdIndex.find(key);
+            if (it != m_hashedIdIndex.end() && it->second == item)
+                m_hashedIdIndex.erase(it);
         } else {
-            const auto it = m_idIndex.find(key);
-            if (it != m_idIndex.end() && it->second == item)
-                m_idIndex.erase(it);
+            const auto it = m_orderedIdIndex.find(key);
+            if (it != m_orderedIdIndex.end() && it->second == item)
+                m_orderedIdIndex.erase(it);
         }
     }
     item->m_internalId = detachedId;
@@ -482,8 +482,8 @@ void zkItemModel::setItemByInternalId(quint64 id, zkModelItem *item)
 
 void zkItemModel::clearIndexes()
 {
-    m_integerIdIndex.clear();
-    m_idIndex.clear();
+    m_hashedIdIndex.clear();
+    m_orderedIdIndex.clear();
     m_internalIdIndex.clear();
     m_internalIdBase = m_nextInternalId + 1;
     m_pendingRemovals.clear();

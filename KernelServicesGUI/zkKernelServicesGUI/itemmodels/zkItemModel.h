@@ -107,9 +107,9 @@ private:
     quint64 m_nextInternalId = 0;
     QHash<int, QString> m_headers;
     std::vector<quint64> m_persistentIds;
-    // Attached items by id: integer ids (the common kind) in a hash table, others ordered.
-    std::unordered_map<quint64, zkModelItem *> m_integerIdIndex;
-    std::map<zkIdKey, zkModelItem *> m_idIndex;
+    // Attached items by id: ids of hashable types in a hash table, others ordered.
+    std::unordered_map<zkIdKey, zkModelItem *, zkIdKey::Hasher> m_hashedIdIndex;
+    std::map<zkIdKey, zkModelItem *> m_orderedIdIndex;
     // Attached items by internal id, which are handed out in sequence from the base on: a
     // lookup for every model index is a plain array access.
     std::vector<zkModelItem *> m_internalIdIndex;

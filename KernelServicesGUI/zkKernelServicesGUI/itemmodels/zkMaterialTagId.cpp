@@ -1,5 +1,7 @@
 #include "zkMaterialTagId.h"
 
+#include "zkIdKey.h"
+
 #include <zkdMaterial.h>
 
 #include <QDataStream>
@@ -22,6 +24,7 @@ void appendLittleEndian(QByteArray &bytes, T value)
 const bool registered = [] {
     qRegisterMetaType<zkMaterialTagId>("zkMaterialTagId");
     qRegisterMetaTypeStreamOperators<zkMaterialTagId>("zkMaterialTagId");
+    zkIdKey::registerHashable<zkMaterialTagId>();
     return QMetaType::registerComparators<zkMaterialTagId>();
 }();
 

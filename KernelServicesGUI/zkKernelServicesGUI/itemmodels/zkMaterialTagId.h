@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QMetaType>
 
 class QDataStream;
@@ -31,5 +32,10 @@ public:
 private:
     QByteArray m_bytes;
 };
+
+inline uint qHash(const zkMaterialTagId &id, uint seed = 0)
+{
+    return qHash(id.toByteArray(), seed);
+}
 
 Q_DECLARE_METATYPE(zkMaterialTagId)
