@@ -1,9 +1,12 @@
 #include "zkTestTree.h"
 
+#include <zkMaterialTagId.h>
 #include <zkProxyModel.h>
 #include <zkTestSupport.h>
 
+#include <QAbstractItemModelTester>
 #include <QDataStream>
+#include <QDate>
 #include <QRegExp>
 #include <QtTest>
 
@@ -54,6 +57,16 @@ public:
 
 using Change = std::function<void(zkTestFixture &)>;
 
+class IdItem : public zkModelItem
+{
+public:
+    explicit IdItem(const QVariant &id) : m_id(id) {}
+    QVariant getId() override { return m_id; }
+
+private:
+    QVariant m_id;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Change)
@@ -65,6 +78,8 @@ private slots:
     void changes_data();
     void changes();
     void lazyPopulationIsSilentAndFollowsThePath();
+    void idsOfEveryKindAreIndexed_data();
+    void idsOfEveryKindAreIndexed();
     void unknownInternalIdGivesNeutralResults();
     void mimeData();
     void drop_data();
@@ -185,6 +200,39 @@ void tst_zkItemModel::lazyPopulationIsSilentAndFollowsThePath()
     proxy.setFilterRegExp(QRegExp(QStringLiteral("21")));
     proxy.setRecursiveMatchingEnabled(true);
     QCOMPARE(zkDumpModel(proxy), QStringLiteral("2[21]"));
+}
+
+void tst_zkItemModel::idsOfEveryKindAreIndexed_data()
+{
+    QTest::addColumn<QVariant>("id");
+    QTest::addColumn<QVariant>("sameId");
+    QTest::addColumn<QVariant>("otherId");
+    QTest::newRow("integers of two types") << QVariant(quint64(5)) << QVariant(5) << QVariant(6);
+    QTest::newRow("negative integer") << QVariant(qlonglong(-3)) << QVariant(-3) << QVariant(3);
+    QTest::newRow("string") << QVariant(QStringLiteral("a")) << QVariant(QStringLiteral("a")) << QVariant(QByteArray("a"));
+    QTest::newRow("floating point") << QVariant(2.5) << QVariant(2.5) << QVariant(2);
+    QTest::newRow("hashable user type") << QVariant::fromValue(zkMaterialTagId(QStringLiteral("t")))
+                                        << QVariant::fromValue(zkMaterialTagId(QStringLiteral("t")))
+                                        << QVariant::fromValue(zkMaterialTagId(QStringLiteral("u")));
+    QTest::newRow("other type") << QVariant(QDate(2020, 1, 2)) << QVariant(QDate(2020, 1, 2)) << QVariant(QDate(2020, 2, 1));
+}
+
+void tst_zkItemModel::idsOfEveryKindAreIndexed()
+{
+    QFETCH(QVariant, id);
+    QFETCH(QVariant, sameId);
+    QFETCH(QVariant, otherId);
+    zkItemModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    auto *item = new IdItem(id);
+    auto *other = new IdItem(otherId);
+    model.addChild(item);
+    model.addChild(other);
+    QVERIFY(model.findItemById(sameId) == item && model.findItemById(otherId) == other);
+    // A fresh item with an equal id takes the row over.
+    auto *fresh = new IdItem(sameId);
+    model.addChild(fresh);
+    QVERIFY(model.rowCount() == 2 && model.findItemById(id) == fresh && model.findItemById(otherId) == other);
 }
 
 void tst_zkItemModel::unknownInternalIdGivesNeutralResults()
