@@ -1,3 +1,5 @@
+#include "zkMaterialScene.h"
+
 #include <zkGroupMaterialItem.h>
 #include <zkKernelServiceFactory.h>
 #include <zkMaterialIconView.h>
@@ -27,16 +29,6 @@
 #include <memory>
 
 namespace {
-
-zkMaterialService *service()
-{
-    return zkKernelServiceFactory::the().getService<zkMaterialService>();
-}
-
-zkUndoStack *stack()
-{
-    return zkUndoStack::instance();
-}
 
 // Delivers data to view as a drag that enters, moves over target and drops there; true when
 // the view accepted the drop.

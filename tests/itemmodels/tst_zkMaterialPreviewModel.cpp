@@ -1,4 +1,5 @@
 #include "zkDropPayload.h"
+#include "zkMaterialScene.h"
 
 #include <zkItemDataRole.h>
 #include <zkKernelServiceFactory.h>
@@ -27,16 +28,6 @@
 namespace {
 
 const QString mimeType = QStringLiteral("application/zelk-material");
-
-zkMaterialService *service()
-{
-    return zkKernelServiceFactory::the().getService<zkMaterialService>();
-}
-
-zkUndoStack *stack()
-{
-    return zkUndoStack::instance();
-}
 
 zkdMaterial addMaterial(const QString &name, const zkdNode &group)
 {

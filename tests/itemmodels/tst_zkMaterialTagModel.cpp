@@ -1,3 +1,5 @@
+#include "zkMaterialScene.h"
+
 #include <zkIconCache.h>
 #include <zkKernelServiceFactory.h>
 #include <zkMaterialId.h>
@@ -25,16 +27,6 @@
 #include <memory>
 
 namespace {
-
-zkMaterialService *service()
-{
-    return zkKernelServiceFactory::the().getService<zkMaterialService>();
-}
-
-zkUndoStack *stack()
-{
-    return zkUndoStack::instance();
-}
 
 zkdMaterial addMaterial(const QString &name, const QStringList &tags)
 {
