@@ -3,6 +3,7 @@
 #include <zkGroupMaterialItem.h>
 #include <zkKernelServiceFactory.h>
 #include <zkMaterialIconView.h>
+#include <zkMaterialIdPayload.h>
 #include <zkMaterialItemFactory.h>
 #include <zkMaterialPreviewItemFactory.h>
 #include <zkMaterialPreviewModel.h>
@@ -66,6 +67,7 @@ private slots:
     void cleanupTestCase();
     void drops_data();
     void drops();
+    void treeRowsCarryTheirMaterial();
 
 private:
     zkdNode m_group;
@@ -194,6 +196,14 @@ void tst_zkCrossViewDrops::drops()
     stack()->clear();
     m_treeModel.reload();
     QCOMPARE(service()->getNodeMaterials(m_group).size(), 2);
+}
+
+void tst_zkCrossViewDrops::treeRowsCarryTheirMaterial()
+{
+    const std::unique_ptr<QMimeData> material(m_treeModel.mimeData({findRow(m_treeModel, QStringLiteral("Leather"))}));
+    QCOMPARE(zkMaterialIdPayload::decode(material->data(zkMaterialIdPayload::mimeType())), m_leather);
+    const std::unique_ptr<QMimeData> group(m_treeModel.mimeData({findRow(m_treeModel, QStringLiteral("Interior"))}));
+    QVERIFY(!group->hasFormat(zkMaterialIdPayload::mimeType()));
 }
 
 QTEST_MAIN(tst_zkCrossViewDrops)

@@ -3,11 +3,14 @@
 #include "zkBaseMaterialItem.h"
 #include "zkCoreMaterialItem.h"
 #include "zkGroupMaterialItem.h"
+#include "zkMaterialIdPayload.h"
 
 #include <zkScopedMultiCommand.h>
 #include <zkScopedUndo.h>
 #include <zkdMaterialNode.h>
 #include <zkdObjectManager.h>
+
+#include <QMimeData>
 
 #include <algorithm>
 #include <iterator>
@@ -46,6 +49,16 @@ bool zkMaterialTreeModel::setData(const QModelIndex &index, const QVariant &valu
     if (zkBaseMaterialItem *item = findMaterialItem(id))
         item->refresh();
     return done;
+}
+
+QMimeData *zkMaterialTreeModel::mimeData(const QModelIndexList &indexes) const
+{
+    QMimeData *data = zkItemModel::mimeData(indexes);
+    if (data && !indexes.isEmpty()) {
+        if (const auto *item = dynamic_cast<const zkCoreMaterialItem *>(itemFromIndex(indexes.constFirst())))
+            data->setData(zkMaterialIdPayload::mimeType(), zkMaterialIdPayload::encode(item->getMaterial()));
+    }
+    return data;
 }
 
 void zkMaterialTreeModel::watchMaterial(const zkdMaterial &material, const zkMaterialId &id)

@@ -30,6 +30,9 @@ public:
     zkModelItem *itemFromIndex(const QModelIndex &index) const;
 
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    // The rows as this model's own payload and, when the first row shows a material, that
+    // material as the shared material-id payload for other modules.
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
 
 private:
     friend class zkCoreMaterialItem;
