@@ -2,6 +2,7 @@
 // editor on the selected objects, with undo and redo.
 
 #include "zkDemoDumps.h"
+#include "zkDemoSampleFiles.h"
 #include "zkDemoSceneViews.h"
 #include "zkDemoWindow.h"
 
@@ -72,6 +73,8 @@ int main(int argc, char *argv[])
     }
 
     zkSampleScene::build();
+    for (const QString &failure : zkDemoSampleFiles::apply())
+        std::fprintf(stderr, "zkDemo: %s\n", qPrintable(failure));
     zkDemoWindow window;
     window.resize(1200, 780);
     if (parser.isSet(selectOption)) {
