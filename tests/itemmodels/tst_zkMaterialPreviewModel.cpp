@@ -20,6 +20,7 @@
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTest>
 #include <QVector3D>
 
@@ -134,6 +135,9 @@ void tst_zkMaterialPreviewModel::rowsAndRoles()
              Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled
                  | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
     QCOMPARE(m_model->mimeTypes(), QStringList(mimeType));
+    QCOMPARE(m_model->getMaterial(first).getName(), QStringLiteral("Leather"));
+    QStandardItemModel other(1, 1);
+    QVERIFY(m_model->getMaterial(other.index(0, 0)).isNull());
 }
 
 void tst_zkMaterialPreviewModel::renameIsOneUndoStep()

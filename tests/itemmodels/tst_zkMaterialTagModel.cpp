@@ -328,6 +328,8 @@ void tst_zkMaterialTagModel::rows()
     QCOMPARE(m_model->indexFromId(tagId(QStringLiteral("Car"), red)), redInCar);
     QCOMPARE(m_model->indexFromId(tagId(QStringLiteral("Paint"), red)), redInPaint);
     QCOMPARE(m_model->indexFromId(tagId(QStringLiteral("Paint"), blue)), m_model->index(0, 0, m_model->index(1, 0)));
+    QCOMPARE(m_model->getMaterial(redInPaint), red);
+    QVERIFY(m_model->getMaterial(car).isNull());
     QCOMPARE(car.data(Qt::DecorationRole).value<QIcon>().pixmap(16).toImage(),
              zkIconCache::getMaterialTagIcon().pixmap(16).toImage());
     QVERIFY(!redInCar.data(Qt::DecorationRole).value<QIcon>().isNull());

@@ -21,13 +21,21 @@ zkMaterialPreviewModel::zkMaterialPreviewModel(QObject *parent)
         connect(service, &zkMaterialService::refreshed, this, &zkMaterialPreviewModel::reload);
 }
 
+zkdMaterial zkMaterialPreviewModel::getMaterial(const QModelIndex &index) const
+{
+    zkModelItem *item = nullptr;
+    if (!index.isValid() || index.model() != this || !tryGetItem(index, item))
+        return zkdMaterial();
+    const auto *preview = dynamic_cast<const zkMaterialPreviewItem *>(item);
+    return preview ? preview->getMaterial() : zkdMaterial();
+}
+
 QMimeData *zkMaterialPreviewModel::mimeData(const QModelIndexList &indexes) const
 {
     QMimeData *data = zkItemModel::mimeData(indexes);
-    zkModelItem *item = nullptr;
-    if (data && !indexes.isEmpty() && tryGetItem(indexes.constFirst(), item)) {
-        if (const auto *preview = dynamic_cast<const zkMaterialPreviewItem *>(item))
-            data->setData(zkMaterialIdPayload::mimeType(), zkMaterialIdPayload::encode(preview->getMaterial()));
+    if (data && !indexes.isEmpty()) {
+        if (const zkdMaterial material = getMaterial(indexes.constFirst()); !material.isNull())
+            data->setData(zkMaterialIdPayload::mimeType(), zkMaterialIdPayload::encode(material));
     }
     return data;
 }

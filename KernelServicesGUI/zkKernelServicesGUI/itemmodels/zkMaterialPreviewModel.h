@@ -2,6 +2,7 @@
 
 #include "zkItemModel.h"
 
+class zkdMaterial;
 class zkdObject;
 
 // The materials of one node as preview images. The owner sets the root, usually
@@ -19,6 +20,8 @@ class zkMaterialPreviewModel : public zkItemModel
 public:
     explicit zkMaterialPreviewModel(QObject *parent = nullptr);
 
+    // The material a row shows; null for an index of another model.
+    zkdMaterial getMaterial(const QModelIndex &index) const;
     QMimeData *mimeData(const QModelIndexList &indexes) const override;
 
 private:

@@ -4,6 +4,7 @@
 #include "zkMaterialTagCache.h"
 #include "zkMaterialTagItem.h"
 #include "zkMaterialTagSourceItem.h"
+#include "zkTaggedMaterialItem.h"
 
 #include <zkKernelServiceFactory.h>
 #include <zkMaterialId.h>
@@ -123,6 +124,15 @@ void zkMaterialTagModel::handle(const zkdObject &object, const QByteArray &name)
                            : object.isTypeOf<zkdNode>() && (name == "children" || name == "material");
     if (shown)
         refresh();
+}
+
+zkdMaterial zkMaterialTagModel::getMaterial(const QModelIndex &index) const
+{
+    zkModelItem *item = nullptr;
+    if (!index.isValid() || index.model() != this || !tryGetItem(index, item))
+        return zkdMaterial();
+    const auto *tagged = dynamic_cast<const zkTaggedMaterialItem *>(item);
+    return tagged ? tagged->getMaterial() : zkdMaterial();
 }
 
 zkMaterialTagItem *zkMaterialTagModel::tagItem(const QModelIndex &index) const

@@ -24,6 +24,8 @@ public:
 
     // Refills the root's cache from the scene and reloads.
     void refresh();
+    // The material a row shows; null for a tag row and for an index of another model.
+    zkdMaterial getMaterial(const QModelIndex &index) const;
 
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     QStringList mimeTypes() const override;
