@@ -8,6 +8,7 @@
 #include "zkdObjectManager.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 
@@ -90,11 +91,17 @@ QString zkdLightProfile::getAbsolutePath() const
     return loadedProfiles().value(getObjectId()).absolutePath;
 }
 
-bool zkdLightProfile::load(const QString &path) const
+bool zkdLightProfile::load(const QString &path, QString *error) const
 {
-    if (!isValid())
+    if (!isValid()) {
+        if (error) {
+            *error = QCoreApplication::translate("zkIesProfile", "Cannot load the light profile \"%1\": %2.")
+                             .arg(QDir::toNativeSeparators(path),
+                                  QCoreApplication::translate("zkIesProfile", "the light no longer exists"));
+        }
         return false;
-    const zkIesProfile header = zkIesProfile::read(path);
+    }
+    const zkIesProfile header = zkIesProfile::read(path, error);
     if (!header.valid)
         return false;
     auto command = std::make_unique<zkLoadProfileCommand>(

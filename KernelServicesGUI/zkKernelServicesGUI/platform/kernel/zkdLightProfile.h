@@ -20,9 +20,10 @@ public:
 
     // The absolute path of the loaded file; empty before the first successful load.
     QString getAbsolutePath() const;
-    // Reads the profile from an IES file; false, leaving the profile as it was, when the file
-    // cannot be read. Notifies the owning light's "lightProfile".
-    bool load(const QString &path) const;
+    // Reads the profile from an IES file; false, leaving the profile and the scene as they were,
+    // when the file cannot be read or holds no complete profile, and the error then names the
+    // file and the reason. Notifies the owning light's "lightProfile".
+    bool load(const QString &path, QString *error = nullptr) const;
     // Gives the owning light the shape of the profile: the cone of a spot light spans the
     // profile's vertical angles, and the light's visualization is scaled to the luminous opening.
     void setLightProfileShape() const;
