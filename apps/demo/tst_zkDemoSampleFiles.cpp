@@ -6,8 +6,10 @@
 #include <zkPropertyEditorWidget.h>
 #include <zkSampleScene.h>
 #include <zkUndoStack.h>
+#include <zkIesProfile.h>
 #include <zkZkdImageControl.h>
 #include <zkdImage.h>
+#include <zkdLightProfile.h>
 #include <zkdObjectManager.h>
 
 #include <QDir>
@@ -40,6 +42,8 @@ private slots:
     void initTestCase();
     void sceneShowsTheFiles_data();
     void sceneShowsTheFiles();
+    void lightsUseTheProfiles_data();
+    void lightsUseTheProfiles();
     void imageRowLoadsReloadsAndDeletes();
 };
 
@@ -81,6 +85,34 @@ void tst_zkDemoSampleFiles::sceneShowsTheFiles()
     QCOMPARE(image.getFileName(), zkDemoSampleFiles::find(file));
     QCOMPARE(image.getSize(), size);
     QCOMPARE(image.getBitsPerChannel(), bitsPerChannel);
+}
+
+void tst_zkDemoSampleFiles::lightsUseTheProfiles_data()
+{
+    QTest::addColumn<QString>("light");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("tilt");
+
+    QTest::newRow("point light") << "Head Lamp" << "profiles/downlight.ies" << int(zkIesProfile::Tilt::None);
+    QTest::newRow("disk light") << "Softbox" << "profiles/wallwasher.ies" << int(zkIesProfile::Tilt::Include);
+}
+
+void tst_zkDemoSampleFiles::lightsUseTheProfiles()
+{
+    QFETCH(QString, light);
+    QFETCH(QString, file);
+    QFETCH(int, tilt);
+
+    const auto profile = zkd_cast<zkdLightProfile>(
+            zkdObjectManager::fromVariant(zkSampleScene::find(light).property("lightProfile")));
+    QVERIFY(!profile.isNull());
+    QVERIFY(profile.getUseLightProfile());
+    QCOMPARE(profile.getAbsolutePath(), zkDemoSampleFiles::find(file));
+    // The files are the project's own: both must stay complete profiles.
+    const zkIesProfile parsed = zkIesProfile::read(profile.getAbsolutePath());
+    QVERIFY(parsed.valid);
+    QCOMPARE(int(parsed.tilt), tilt);
+    QCOMPARE(profile.getNumVerticalAngles(), parsed.numVerticalAngles);
 }
 
 void tst_zkDemoSampleFiles::imageRowLoadsReloadsAndDeletes()
