@@ -1,8 +1,9 @@
-// Timings of the image row and of material editors whose textures hold 4096 x 4096 images,
-// printed as ratios. Times are the best of several runs; build with optimisation (the default
+// Timings of the image row, of material editors whose textures hold 4096 x 4096 images and of
+// reading a large IES light profile, printed as ratios. Times are the best of several runs; build with optimisation (the default
 // build type) and run with QT_QPA_PLATFORM=offscreen or on a display.
 
 #include <zkBaseControl.h>
+#include <zkIesProfile.h>
 #include <zkImageService.h>
 #include <zkKernelServiceFactory.h>
 #include <zkKernelServices.h>
@@ -18,6 +19,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QLinearGradient>
@@ -144,6 +147,26 @@ double openEditor(const zkdPlasticMaterial &material)
     return complete && imageRows(*editor) == int(std::size(textureProperties)) ? ms : -1.0;
 }
 
+// A type C profile with a candela table of 361 x 361 values, about a megabyte of text.
+bool writeLargeProfile(const QString &path)
+{
+    constexpr int angles = 361;
+    QByteArray text = "IESNA:LM-63-2002\n[TEST] BENCH\nTILT=NONE\n";
+    text += "1 -1 1 " + QByteArray::number(angles) + ' ' + QByteArray::number(angles) + " 1 2 0.1 0.1 0\n1 1 40\n";
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < angles; ++i)
+            text += QByteArray::number(i * (pass ? 360.0 : 180.0) / (angles - 1), 'f', 3) + (i % 10 == 9 ? '\n' : ' ');
+        text += '\n';
+    }
+    for (int h = 0; h < angles; ++h) {
+        for (int v = 0; v < angles; ++v)
+            text += QByteArray::number(1000.0 + 0.37 * ((h * 7 + v * 13) % 997), 'f', 2) + (v % 10 == 9 ? '\n' : ' ');
+        text += '\n';
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -185,6 +208,25 @@ int main(int argc, char *argv[])
     std::printf("material editor: four textures holding the %dx%d image\n", imageSize, imageSize);
     std::printf("  empty textures %8.1f ms\n  4k textures    %8.1f ms   ratio %.2f (goal <= 1.20)\n", emptyMs,
                 texturedMs, texturedMs / emptyMs);
+
+    const QString profilePath = directory.filePath(QStringLiteral("large.ies"));
+    if (!writeLargeProfile(profilePath)) {
+        std::fprintf(stderr, "bench_editors: couldn't write '%s'\n", qPrintable(profilePath));
+        return 1;
+    }
+    bool parsed = true;
+    const double bytesMs = bestMs([] {}, [&] {
+        QFile file(profilePath);
+        parsed = file.open(QIODevice::ReadOnly) && !file.readAll().isEmpty() && parsed;
+    });
+    const double parseMs = bestMs([] {}, [&] { parsed = zkIesProfile::read(profilePath).valid && parsed; });
+    if (!parsed) {
+        std::fprintf(stderr, "bench_editors: the large profile did not read\n");
+        return 1;
+    }
+    std::printf("IES profile: %.1f MB, 361 x 361 candela values\n", QFileInfo(profilePath).size() / 1e6);
+    std::printf("  reading the bytes %8.2f ms\n  parsing the file  %8.2f ms   ratio %.1f\n", bytesMs, parseMs,
+                parseMs / bytesMs);
     zkUndoStack::instance()->clear();
     return 0;
 }

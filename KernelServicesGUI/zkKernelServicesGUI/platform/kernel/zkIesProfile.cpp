@@ -58,13 +58,15 @@ public:
         return count;
     }
 
-    // what names the value in messages ("the number of lamps").
-    bool number(double &value, const QString &what)
+    // what names the value in messages ("the number of lamps"): a text, or a function giving it
+    // for the values read by the thousand, so that their names are only made for a message.
+    template <typename What>
+    bool number(double &value, const What &what)
     {
         if (failed())
             return false;
         if (!skipSeparators()) {
-            fail(tr("the file ends early, before %1").arg(what));
+            fail(tr("the file ends early, before %1").arg(name(what)));
             return false;
         }
         const int begin = m_at;
@@ -79,32 +81,34 @@ public:
             fail(tr("\"%1\" on line %2 is not a number (%3)")
                          .arg(QString::fromLatin1(first, int(last - first)).left(40))
                          .arg(m_line)
-                         .arg(what));
+                         .arg(name(what)));
             return false;
         }
         return true;
     }
 
-    bool integer(int &value, const QString &what)
+    template <typename What>
+    bool integer(int &value, const What &what)
     {
         double number = 0.0;
         if (!this->number(number, what))
             return false;
         if (number != std::floor(number) || std::abs(number) > std::numeric_limits<int>::max()) {
-            fail(tr("%1 on line %2 is not a whole number (%3)").arg(number).arg(m_line).arg(what));
+            fail(tr("%1 on line %2 is not a whole number (%3)").arg(number).arg(m_line).arg(name(what)));
             return false;
         }
         value = int(number);
         return true;
     }
 
-    bool floating(float &value, const QString &what)
+    template <typename What>
+    bool floating(float &value, const What &what)
     {
         double number = 0.0;
         if (!this->number(number, what))
             return false;
         if (std::abs(number) > std::numeric_limits<float>::max()) {
-            fail(tr("%1 on line %2 is too large (%3)").arg(number).arg(m_line).arg(what));
+            fail(tr("%1 on line %2 is too large (%3)").arg(number).arg(m_line).arg(name(what)));
             return false;
         }
         value = float(number);
@@ -112,6 +116,13 @@ public:
     }
 
 private:
+    static const QString &name(const QString &what) { return what; }
+    template <typename Describe>
+    static QString name(const Describe &describe)
+    {
+        return describe();
+    }
+
     // False at the end of the data.
     bool skipSeparators()
     {
@@ -141,7 +152,7 @@ bool readAngles(zkIesReader &reader, int count, Range range, const QString &kind
 {
     for (int i = 0; i < count; ++i) {
         float angle = 0.0f;
-        if (!reader.floating(angle, tr("%1 angle %2").arg(kind).arg(i + 1)))
+        if (!reader.floating(angle, [&] { return tr("%1 angle %2").arg(kind).arg(i + 1); }))
             return false;
         if (angle < range.low || angle > range.high) {
             reader.fail(tr("%1 angle %2 on line %3 lies outside %4 to %5 degrees")
@@ -236,7 +247,7 @@ void readTiltTable(zkIesReader &reader, zkIesProfile &profile)
         return;
     for (int i = 0; i < pairs; ++i) {
         float factor = 0.0f;
-        if (!reader.floating(factor, tr("tilt factor %1").arg(i + 1)))
+        if (!reader.floating(factor, [&] { return tr("tilt factor %1").arg(i + 1); }))
             return;
         if (factor < 0.0f) {
             reader.fail(tr("tilt factor %1 on line %2 is negative").arg(factor).arg(reader.line()));
@@ -299,7 +310,7 @@ void readPhotometry(zkIesReader &reader, zkIesProfile &profile)
     const qint64 values = qint64(profile.numVerticalAngles) * profile.numHorizontalAngles;
     for (qint64 i = 0; i < values; ++i) {
         double value = 0.0;
-        if (!reader.number(value, tr("candela value %1 of %2").arg(i + 1).arg(values)))
+        if (!reader.number(value, [&] { return tr("candela value %1 of %2").arg(i + 1).arg(values); }))
             return;
         if (value < 0.0 || value > std::numeric_limits<float>::max())
             return reader.fail(tr("candela value %1 on line %2 is negative or too large").arg(value).arg(reader.line()));
