@@ -271,6 +271,9 @@ class zkZkdRayFileInfoControlOptions : public zkBaseControlOptions, public zkExt
 
 class zkZkdRayFileNameControlOptions : public zkBaseControlOptions, public zkExtraPropertiesOptions
 {
+public:
+    // Filter of the browse dialog.
+    QString fileFilter = QStringLiteral("Ray Files (*.ray);;All Files (*)");
 };
 
 class zkLabelControlOptions : public zkBaseControlOptions

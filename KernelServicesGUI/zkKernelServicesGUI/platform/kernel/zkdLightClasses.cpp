@@ -23,11 +23,15 @@
 #include "zkdSpotLightNode.h"
 #include "zkdTextureCouplings.h"
 
+#include <QDebug>
 #include <QHash>
 #include <QQuaternion>
+#include <QScopedValueRollback>
 #include <QVector2D>
 #include <QVector3D>
 #include <QtMath>
+
+#include <utility>
 
 using namespace zkdProperty;
 
@@ -185,14 +189,61 @@ void lightTextureCouplings(zkdObjectData &texture, const QByteArray &name)
     zkdTextureCouplings::inlineImageSequence(texture, name);
 }
 
+// The file name each ray file had before its last change notification: the hook runs after the
+// new name is stored and puts the old one back when the new file cannot be read.
+class zkRayFileNameTracker
+{
+public:
+    static zkRayFileNameTracker &instance()
+    {
+        static zkRayFileNameTracker tracker;
+        return tracker;
+    }
+
+    QString previous(const zkdObjectData &file) const { return m_names.value(file.objectId()).previous; }
+
+private:
+    struct Names
+    {
+        QString previous;
+        QString current;
+    };
+
+    zkRayFileNameTracker()
+    {
+        zkdObjectManager *manager = zkdObjectManager::instance();
+        QObject::connect(manager, &zkdObjectManager::propertyChanged, manager,
+                         [this](const zkdObject &object, const QByteArray &name) {
+                             if (name == "fileName" && object.isTypeOf<zkdRayFile>()) {
+                                 Names &names = m_names[object.getObjectId()];
+                                 names.previous = std::exchange(names.current, object.property("fileName").toString());
+                             }
+                         });
+        QObject::connect(manager, &zkdObjectManager::objectDestroyed, manager,
+                         [this](const zkdObject &object) { m_names.remove(object.getObjectId()); });
+    }
+
+    QHash<quint64, Names> m_names;
+};
+
 void rayFileCouplings(zkdObjectData &file, const QByteArray &name)
 {
-    if (name == "fileName")
-        zkd_cast<zkdRayFile>(file.handle()).reload();
+    static bool restoring = false;
+    if (name != "fileName" || restoring)
+        return;
+    QString error;
+    if (zkd_cast<zkdRayFile>(file.handle()).reload(&error))
+        return;
+    qWarning().noquote() << error;
+    // The edit merges with its undo back into nothing, so that no step is left.
+    const QScopedValueRollback<bool> guard(restoring, true);
+    file.setProperty(name, zkRayFileNameTracker::instance().previous(file));
 }
 
 void registerLightSubObjects()
 {
+    // Listens from the start, so that it knows the names set before the first edit.
+    zkRayFileNameTracker::instance();
     zkdObjectManager::registerClass<zkdLightTransform>();
     zkdObjectManager::registerClass<zkdShadowMap>({
         value<float>("filterRadius", 0.005f),

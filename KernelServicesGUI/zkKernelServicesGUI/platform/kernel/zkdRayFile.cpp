@@ -5,6 +5,7 @@
 #include "zkdRayFileInfo.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -29,12 +30,27 @@ void storeHeader(zkdChangeCommand &change, const zkdRayFile &file, const zkRayFi
     change.store(info, "spectralInformationString", header.spectralInformation);
 }
 
-void read(const zkdRayFile &file, const QString &path, const QString &text)
+bool read(const zkdRayFile &file, const QString &path, const QString &text, QString *error)
 {
+    if (!file.isValid()) {
+        if (error) {
+            *error = QCoreApplication::translate("zkRayFileHeader", "Cannot load the ray file \"%1\": %2.")
+                             .arg(QDir::toNativeSeparators(path),
+                                  QCoreApplication::translate("zkRayFileHeader", "the ray light no longer exists"));
+        }
+        return false;
+    }
+    zkRayFileHeader header;
+    if (!path.isEmpty()) {
+        header = zkRayFileHeader::read(path, error);
+        if (!header.valid)
+            return false;
+    }
     auto change = std::make_unique<zkdChangeCommand>(text);
     change->store(file, "fileName", path);
-    storeHeader(*change, file, path.isEmpty() ? zkRayFileHeader() : zkRayFileHeader::read(path));
+    storeHeader(*change, file, header);
     zkdChangeCommand::apply(std::move(change));
+    return true;
 }
 
 } // namespace
@@ -54,16 +70,14 @@ bool zkdRayFile::isLoaded() const
     return property("useRayFile").toBool();
 }
 
-void zkdRayFile::load(const QString &path) const
+bool zkdRayFile::load(const QString &path, QString *error) const
 {
-    if (isValid())
-        read(*this, path, undoText("Load Ray File"));
+    return read(*this, path, undoText("Load Ray File"), error);
 }
 
-void zkdRayFile::reload() const
+bool zkdRayFile::reload(QString *error) const
 {
-    if (isValid())
-        read(*this, getFileName(), undoText("Reload Ray File"));
+    return read(*this, getFileName(), undoText("Reload Ray File"), error);
 }
 
 void zkdRayFile::setTo(const zkdRayFile &other) const
