@@ -8,6 +8,7 @@ packages=(
     libboost-dev
     libstb-dev libopenexr-dev qt5-image-formats-plugins
     xvfb xauth
+    tzdata
 )
 
 missing=()

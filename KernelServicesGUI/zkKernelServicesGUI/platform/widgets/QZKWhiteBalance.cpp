@@ -125,9 +125,19 @@ void QZKWhiteBalance::setStep(int step)
     m_spinBox->setSingleStep(step);
 }
 
+int QZKWhiteBalance::step() const
+{
+    return m_spinBox->singleStep();
+}
+
 void QZKWhiteBalance::setSuffix(const QString &suffix)
 {
     m_spinBox->setSuffix(suffix);
+}
+
+QString QZKWhiteBalance::suffix() const
+{
+    return m_spinBox->suffix();
 }
 
 void QZKWhiteBalance::setTrailer(const QString &text)
@@ -136,10 +146,20 @@ void QZKWhiteBalance::setTrailer(const QString &text)
     m_trailer->setVisible(!text.isEmpty());
 }
 
+QString QZKWhiteBalance::trailer() const
+{
+    return m_trailer->text();
+}
+
 void QZKWhiteBalance::setEpilog(const QString &text)
 {
     m_epilog->setText(text);
     m_epilog->setVisible(!text.isEmpty());
+}
+
+QString QZKWhiteBalance::epilog() const
+{
+    return m_epilog->text();
 }
 
 void QZKWhiteBalance::setValue(int value)

@@ -19,9 +19,13 @@ public:
     void setMaximum(int maximum);
     int maximum() const;
     void setStep(int step);
+    int step() const;
     void setSuffix(const QString &suffix);
+    QString suffix() const;
     void setTrailer(const QString &text);
+    QString trailer() const;
     void setEpilog(const QString &text);
+    QString epilog() const;
 
     void setValue(int value);
     int value() const { return m_value; }
