@@ -4,6 +4,7 @@
 #include "zkDemoSceneViews.h"
 #include "zkDemoUndoActions.h"
 
+#include <zkCachedPropertyEditorWidget.h>
 #include <zkPropertyEditorWidget.h>
 #include <zkPropertyEditorZkdObjectWrapper.h>
 
@@ -26,7 +27,7 @@ zkDemoWindow::zkDemoWindow(QWidget *parent)
 
     auto *editorPanel = new QWidget;
     editorPanel->setObjectName(QStringLiteral("EditorPanel"));
-    m_editor = new zkPropertyEditorWidget(editorPanel, {});
+    m_editor = new zkCachedPropertyEditorWidget(editorPanel, {});
     m_caption->setObjectName(QStringLiteral("SelectionCaption"));
     m_caption->setTextFormat(Qt::RichText);
     auto *panelLayout = new QVBoxLayout(editorPanel);
@@ -88,11 +89,16 @@ void zkDemoWindow::showObjects(const QList<zkdObject> &objects)
     }
 }
 
+zkPropertyEditorWidget *zkDemoWindow::getEditor() const
+{
+    return m_editor->getCurrentEditor();
+}
+
 QStringList zkDemoWindow::getRowLines() const
 {
     // The editor's own rows, grouped or not, without those of nested editors.
     QStringList lines;
-    for (const QString &line : zkDemoDumps::dumpLayout(m_editor)) {
+    for (const QString &line : zkDemoDumps::dumpLayout(getEditor())) {
         const QStringList fields = line.split(QLatin1Char('\t'));
         if (fields.size() > 2 && fields.at(0) == QLatin1String("row") && !fields.at(1).contains(QLatin1Char('/')))
             lines.append(fields.at(1) + QLatin1Char('\t') + fields.at(2));

@@ -8,6 +8,7 @@
 
 class QLabel;
 class zkDemoSceneViews;
+class zkCachedPropertyEditorWidget;
 class zkDemoUndoActions;
 class zkPropertyEditorWidget;
 
@@ -22,7 +23,9 @@ public:
     explicit zkDemoWindow(QWidget *parent = nullptr);
 
     zkDemoSceneViews *getSceneViews() const { return m_sceneViews; }
-    zkPropertyEditorWidget *getEditor() const { return m_editor; }
+    // One editor per object type; the page showing the selection.
+    zkCachedPropertyEditorWidget *getCachedEditor() const { return m_editor; }
+    zkPropertyEditorWidget *getEditor() const;
     zkDemoUndoActions *getUndoActions() const { return m_undoActions; }
 
     // The editor's rows in display order, one "<property>\t<caption>" line each.
@@ -34,7 +37,7 @@ private:
 
     zkDemoSceneViews *m_sceneViews;
     // Created with its panel, which it needs as parent.
-    zkPropertyEditorWidget *m_editor = nullptr;
+    zkCachedPropertyEditorWidget *m_editor = nullptr;
     QLabel *m_caption;
     zkDemoUndoActions *m_undoActions;
 };

@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 class QLayout;
 class QVBoxLayout;
@@ -64,6 +65,8 @@ public:
     const QList<zkPropertyEditorFactory *> &getFactories() const { return m_factories; }
     void setFactories(const QList<zkPropertyEditorFactory *> &factories);
     void clearFactories();
+    // Empties the list without deleting; the caller takes over what the widget owned.
+    QList<zkPropertyEditorFactory *> takeFactories() { return std::exchange(m_factories, {}); }
 
     // Read at the next build.
     void setSkipProperties(const QSet<QByteArray> &properties) { m_skipProperties = properties; }
