@@ -38,7 +38,8 @@ int main(int argc, char *argv[])
         QStringLiteral("Shows the sample scene's objects beside a property editor on the selected ones."));
     parser.addHelpOption();
     const QCommandLineOption selectOption(QStringLiteral("select"),
-                                          QStringLiteral("Selects the objects with these comma-separated names."),
+                                          QStringLiteral("Selects the objects with these comma-separated names; "
+                                                         "\"<name>/<property>\" selects the sub-object held there."),
                                           QStringLiteral("names"));
     const QCommandLineOption screenshotOption(
         QStringLiteral("screenshot"), QStringLiteral("Writes the window to a PNG file and exits."),

@@ -77,6 +77,8 @@ private slots:
     void visibilityCheckBoxUndoes();
     void selectByNames_data();
     void selectByNames();
+    void selectByPath_data();
+    void selectByPath();
 
 private:
     QAbstractItemView *view(const QString &name) const;
@@ -241,6 +243,61 @@ void tst_zkDemoSceneViews::selectByNames()
     QCOMPARE(selectedNames(view("nodes")), nodes);
     QCOMPARE(selectedNames(view("variant sets")), variantSets);
     QCOMPARE(editorNames(), sorted(materials + nodes + variantSets));
+}
+
+void tst_zkDemoSceneViews::selectByPath_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("missing");
+    // The editor's objects, each as the sample object and the properties leading to it.
+    QTest::addColumn<QList<QStringList>>("shown");
+    QTest::addColumn<QStringList>("materials");
+
+    const QList<QStringList> diffuse{{"Plastic Sample", "diffuseTexture"}};
+    QTest::newRow("texture") << QStringList{"Plastic Sample/diffuseTexture"} << QStringList() << diffuse
+                             << QStringList{"Plastic Sample"};
+    QTest::newRow("texture of a component")
+        << QStringList{"Plastic Sample/incandescence/texture"} << QStringList()
+        << QList<QStringList>{{"Plastic Sample", "incandescence", "texture"}} << QStringList{"Plastic Sample"};
+    QTest::newRow("beside a name") << QStringList{"Leather", "Plastic Sample/diffuseTexture"} << QStringList()
+                                   << QList<QStringList>{{"Leather"}} + diffuse
+                                   << QStringList{"Leather", "Plastic Sample"};
+    QTest::newRow("two of one owner")
+        << QStringList{"Plastic Sample/diffuseTexture", "Plastic Sample/glossyTexture"} << QStringList()
+        << diffuse + QList<QStringList>{{"Plastic Sample", "glossyTexture"}} << QStringList{"Plastic Sample"};
+    for (const char *path : {"Plastic Sample/nope", "Plastic Sample/roughness", "Nope/diffuseTexture",
+                             "Plastic Sample/diffuseTexture/image", "Plastic Sample/"})
+        QTest::newRow(path) << QStringList{path} << QStringList{path} << QList<QStringList>() << QStringList();
+}
+
+void tst_zkDemoSceneViews::selectByPath()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, missing);
+    QFETCH(QList<QStringList>, shown);
+    QFETCH(QStringList, materials);
+
+    QList<quint64> expected;
+    for (const QStringList &path : qAsConst(shown)) {
+        zkdObject object = zkSampleScene::find(path.first());
+        for (const QString &property : path.mid(1))
+            object = zkdObjectManager::fromVariant(object.property(property.toLatin1().constData()));
+        QVERIFY(!object.isNull());
+        expected.append(object.getObjectId());
+    }
+
+    zkDemoSceneViews *views = m_window->getSceneViews();
+    QCOMPARE(views->selectByNames(names), missing);
+    QList<quint64> editorIds;
+    for (const zkPropertyEditorObjectWrapper *object : m_window->getEditor()->getCurrentObjects())
+        editorIds.append(object->getObjectId());
+    QCOMPARE(editorIds, expected);
+    QCOMPARE(views->getSelectedObjects().size(), expected.size());
+    // The views cannot show a sub-object; they select the scene object holding it.
+    QCOMPARE(selectedNames(view("materials")), materials);
+    QCOMPARE(selectedNames(view("nodes")), QStringList());
+    if (!materials.isEmpty())
+        QVERIFY(views->currentWidget()->isAncestorOf(view("materials")));
 }
 
 QTEST_MAIN(tst_zkDemoSceneViews)

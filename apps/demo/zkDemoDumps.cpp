@@ -331,6 +331,17 @@ void dumpEditor(const zkPropertyEditorWidget *editor, const QString &prefix, QSt
     }
 }
 
+// Sub-object rows build their nested rows on demand; building them all first lets the change
+// rules that reach into a parent editor (a roughness texture in use disables the material's
+// roughness) run before any row is printed.
+void buildNestedEditors(const zkPropertyEditorWidget *editor)
+{
+    for (const zkBaseControl *control : editor->getControls()) {
+        if (const zkPropertyEditorWidget *nested = editor->getChildPropertyEditor(control->getPropertyName()))
+            buildNestedEditors(nested);
+    }
+}
+
 } // namespace
 
 namespace zkDemoDumps {
@@ -365,8 +376,10 @@ QStringList describe(const QList<QByteArray> &descriptions, QList<QByteArray> *u
 QStringList dumpLayout(const zkPropertyEditorWidget *editor)
 {
     QStringList lines;
-    if (editor)
+    if (editor) {
+        buildNestedEditors(editor);
         dumpEditor(editor, QString(), lines);
+    }
     return lines;
 }
 

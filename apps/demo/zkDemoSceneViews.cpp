@@ -30,6 +30,8 @@
 #include <zkVariantSetSelectionModel.h>
 #include <zkVariantSetTreeModel.h>
 #include <zkVariantSetsService.h>
+#include <zkdLensFlareEffect.h>
+#include <zkdLensFlareElement.h>
 #include <zkdMaterialNode.h>
 #include <zkdObjectManager.h>
 #include <zkdVariantSetBase.h>
@@ -125,6 +127,50 @@ zkdObject findObject(const QString &name)
     if (const zkdVariantSet set = variants->findVariantSet(name); !set.isNull())
         return set;
     return variants->findVariantSetGroup(name);
+}
+
+// What a --select name stands for: the object the editor shows and the scene object the views
+// select for it, which differ only for a sub-object.
+struct NamedObject
+{
+    zkdObject object;
+    zkdObject owner;
+};
+
+// The sub-object a step of a path names: the one the property holds, or below a lens-flare
+// effect, which holds its elements in a list, the element of that name.
+zkdObject stepInto(const zkdObject &object, const QString &step)
+{
+    const QVariant value = object.property(step.toLatin1().constData());
+    if (value.isValid())
+        return zkdObjectManager::fromVariant(value);
+    const auto effect = zkd_cast<zkdLensFlareEffect>(object);
+    const QList<zkdLensFlareElement> elements = effect.isNull() ? QList<zkdLensFlareElement>()
+                                                                : effect.getLensFlareElements();
+    const auto element = std::find_if(elements.cbegin(), elements.cend(), [&step](const zkdLensFlareElement &candidate) {
+        return candidate.getName() == step;
+    });
+    return element == elements.cend() ? zkdObject() : zkdObject(*element);
+}
+
+// A scene object's name, else a path "<object name>/<property>[/<property>...]" to the
+// sub-object that the last property holds (a step below a lens-flare effect may name one of
+// its elements); names of scene objects may hold '/' themselves.
+NamedObject findNamed(const QString &name)
+{
+    if (const zkdObject object = findObject(name); !object.isNull())
+        return {object, object};
+    const int slash = name.indexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return {};
+    const zkdObject owner = findObject(name.left(slash));
+    zkdObject object = owner;
+    for (const QString &property : name.mid(slash + 1).split(QLatin1Char('/'))) {
+        if (object.isNull())
+            break;
+        object = stepInto(object, property);
+    }
+    return object.isNull() ? NamedObject() : NamedObject{object, owner};
 }
 
 template <typename T>
@@ -248,16 +294,20 @@ QStringList zkDemoSceneViews::selectByNames(const QStringList &names)
 {
     QStringList missing;
     QList<zkdObject> objects;
+    QList<zkdObject> owners;
     for (const QString &name : names) {
-        const zkdObject object = findObject(name);
-        if (object.isNull())
+        const NamedObject named = findNamed(name);
+        if (named.object.isNull()) {
             missing.append(name);
-        else
-            appendOnce(objects, object);
+        } else {
+            appendOnce(objects, named.object);
+            appendOnce(owners, named.owner);
+        }
     }
-    applySelection(objects, nullptr);
-    if (!objects.isEmpty()) {
-        const zkdObject &first = objects.first();
+    applySelection(owners, nullptr);
+    m_selection = objects;
+    if (!owners.isEmpty()) {
+        const zkdObject &first = owners.first();
         setCurrentWidget(first.isTypeOf<zkdMaterial>() ? m_materialView->parentWidget()
                              : first.isTypeOf<zkdNode>() ? static_cast<QWidget *>(m_nodeView)
                                                          : m_variantSetView);

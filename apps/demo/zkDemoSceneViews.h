@@ -38,11 +38,14 @@ public:
     explicit zkDemoSceneViews(QWidget *parent = nullptr);
     ~zkDemoSceneViews() override;
 
-    // The objects of the last selection: materials, nodes, variant sets and groups.
+    // The objects of the last selection: materials, nodes, variant sets and groups, and the
+    // sub-objects that selectByNames was given paths to.
     QList<zkdObject> getSelectedObjects() const { return m_selection; }
     // Selects the scene objects carrying the given names in every view (per name the first
     // material, else node, else variant set or group), shows the tab of the first and returns
-    // the names no object carries.
+    // the names no object carries. A name "<object name>/<property>", with further
+    // "/<property>" steps, stands for the sub-object held there: the editor shows it, the views
+    // select the scene object holding it.
     QStringList selectByNames(const QStringList &names);
 
     zkFilterBar *getFilterBar() const { return m_filterBar; }

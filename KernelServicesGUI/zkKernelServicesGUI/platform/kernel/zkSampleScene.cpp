@@ -7,8 +7,10 @@
 #include "zkLightService.h"
 #include "zkMaterialService.h"
 #include "zkNodeService.h"
+#include "zkTextureTypes.h"
 #include "zkTreeService.h"
 #include "zkVariantSetsService.h"
+#include "zkdBumpTexture.h"
 #include "zkdCameraNode.h"
 #include "zkdCarbonPattern.h"
 #include "zkdChromeMaterial.h"
@@ -24,6 +26,7 @@
 #include "zkdObjectManager.h"
 #include "zkdPointLightNode.h"
 #include "zkdReflectivePlasticMaterial.h"
+#include "zkdTriTexture.h"
 #include "zkdVariantSet.h"
 #include "zkdVariantSetGroup.h"
 #include "zkdWovenClothMaterial.h"
@@ -65,8 +68,8 @@ zkdObject subObject(const zkdObject &owner, const char *property)
     return zkdObjectManager::fromVariant(owner.property(property));
 }
 
-// A value of a sample material: path is a property name, or a sub-object's property name and
-// one of that sub-object's properties joined by '/' ("clearcoat/reflectivity").
+// A value of a sample material: path is a property name, or the property names of nested
+// sub-objects and one property of the last joined by '/' ("clearcoat/reflectivity").
 using SampleValue = QPair<QByteArray, QVariant>;
 
 void setSampleValue(const zkdObject &material, const SampleValue &value)
@@ -96,6 +99,7 @@ QList<MaterialSample> materialSamples()
                   {"roundedEdges/radius", v(1.5f)},
                   {"common/occlusionIntensity", v(0.6f)}}},
         {"BrushedMetal", {{"roughnessU", v(0.3f)},
+                          {"diffuseTexture/useTexture", v(true)},
                           {"reflectivity", v(0.65f)},
                           {"clearcoat/type", v(zkdClearcoat::Accurate)},
                           {"clearcoat/reflectivity", v(0.1f)}}},
@@ -127,17 +131,34 @@ QList<MaterialSample> materialSamples()
                    {"simulatedThickness", v(0.5f)},
                    {"useDispersion", v(true)},
                    {"useRoughness", v(true)},
-                   {"roughness", v(0.2f)}}},
+                   {"roughness", v(0.2f)},
+                   {"texture/useTexture", v(true)},
+                   {"exteriorTransparencyTexture/useTexture", v(true)},
+                   {"uVTransparency/texture/useTexture", v(true)}}},
         {"Phong", {{"diffuseColor", v(QVector3D(0.6f, 0.6f, 0.2f))},
                    {"roughness", v(0.5f)},
                    {"diffuseBackscattering", v(0.3f)}}},
         {"Plastic", {{"diffuseColor", v(QVector3D(0.1f, 0.4f, 0.8f))},
                      {"reflectivity", v(0.7f)},
-                     {"bumpTexture/bumpIntensity", v(0.5f)}}},
+                     {"bumpTexture/bumpIntensity", v(0.5f)},
+                     // Every texture in use, each with a setting that one of its rules follows.
+                     {"diffuseTexture/useTexture", v(true)},
+                     {"diffuseTexture/useRealWorldScale", v(true)},
+                     {"glossyTexture/useTexture", v(true)},
+                     {"glossyTexture/useImageSequence", v(true)},
+                     {"roughnessTexture/useTexture", v(true)},
+                     {"bumpTexture/surfaceStructure", v(zkdBumpTexture::Texture)},
+                     {"displacementTexture/useTexture", v(true)},
+                     {"displacementTexture/repeatModeU", v(zkTextureTypes::Decal)},
+                     {"displacementTexture/repeatModeV", v(zkTextureTypes::Decal)},
+                     {"incandescence/texture/useTexture", v(true)},
+                     {"subsurfaceScattering/texture/useTexture", v(true)}}},
         {"ReflectivePlastic", {{"reflectivity", v(0.6f)},
                                {"fresnelQuality", v(zkdReflectivePlasticMaterial::Fast)}}},
         {"Velvet", {{"darkening", v(1.5f)},
-                    {"falloff", v(0.3f)}}},
+                    {"falloff", v(0.3f)},
+                    {"texture/useTexture", v(true)},
+                    {"texture/textureMode", v(zkdTriTexture::Triplanar)}}},
         {"WovenCloth", {{"weaveType", v(zkdWovenClothMaterial::Twill3x1Pattern)},
                         {"warpColor", v(QVector3D(0.2f, 0.3f, 0.6f))},
                         {"yarnTwistAngle", v(30.0f)}}},
@@ -301,6 +322,7 @@ QList<zkdObject> buildScene()
         flare.createLensFlareElement(QStringLiteral("Glow"), zkLensFlareTypes::Glow);
         flare.createLensFlareElement(QStringLiteral("Ring"), zkLensFlareTypes::Ring);
         flare.createLensFlareElement(QStringLiteral("Starburst"), zkLensFlareTypes::Starburst);
+        flare.createLensFlareElement(QStringLiteral("Streak"), zkLensFlareTypes::Streak);
         const auto ghosts = zkd_cast<zkdLensFlareGhostLine>(
                 flare.createLensFlareElement(QStringLiteral("Ghosts"), zkLensFlareTypes::GhostLine));
         for (double distance : {-1.5, 0.4, 1.2})
