@@ -1,7 +1,9 @@
 #include "zkDemoDumps.h"
 
+#include <QZKComboBox.h>
 #include <zkBaseControl.h>
 #include <zkCategoryControl.h>
+#include <zkComboBoxControl.h>
 #include <zkControlOptionRecords.h>
 #include <zkControlOptions.h>
 #include <zkGroupControl.h>
@@ -110,6 +112,8 @@ QString settings(const zkPropertyEditorControlOptions &options, const QByteArray
                 names.append(QString::fromLatin1(name));
             parts.append(QLatin1String("extra ") + names.join(QLatin1String(", ")));
         }
+        if (const auto *sequence = dynamic_cast<const zkImageSequenceOptions *>(&options); sequence && !sequence->imageProperty.isEmpty())
+            parts.append(QLatin1String("image property ") + QString::fromLatin1(sequence->imageProperty));
         if (const auto *common = dynamic_cast<const zkCommonOptions *>(&options)) {
             if (!common->toolTip.isEmpty())
                 parts.append(QLatin1String("tooltip ") + quoted(common->toolTip));
@@ -222,6 +226,9 @@ QString displayedValue(const zkBaseControl *control, const QVariant &value)
     if (!value.isValid())
         return {};
     const int type = value.userType();
+    // A description may offer other items than those registered (the units of a light).
+    if (const auto *box = qobject_cast<const zkComboBoxControl *>(control); box && box->getComboBox()->currentIndex() >= 0)
+        return escaped(box->getComboBox()->currentText());
     if (const auto *mapping = dynamic_cast<const zkLabelMappingOptions *>(control->getOptions())) {
         for (const zkLabelMappingOptions::Entry &entry : mapping->mappings) {
             if (entry.value.toInt() == value.toInt())

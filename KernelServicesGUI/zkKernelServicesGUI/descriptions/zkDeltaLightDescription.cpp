@@ -1,0 +1,11 @@
+#include "zkDeltaLightDescription.h"
+
+namespace {
+
+zkDeltaLightDescription instance;
+
+} // namespace
+
+void zkDeltaLightDescription::init()
+{
+}
