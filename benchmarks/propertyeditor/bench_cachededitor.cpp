@@ -79,13 +79,14 @@ QList<zkdObject> switchingObjects()
     return first + second;
 }
 
-void benchmarkSwitching(const QList<zkdObject> &objects, int typeCount)
+// The first typeCount objects are of different types, the others repeat them.
+void benchmarkSwitching(const char *title, const QList<zkdObject> &objects, int typeCount)
 {
     constexpr int runs = 3;
     constexpr int rounds = 20;
-    std::fprintf(out, "Switch among %d objects of %d types, cached, against a cold build and show of each editor "
-                "(best of %d)\n",
-                int(objects.size()), typeCount, runs);
+    std::fprintf(out, "%s: switch among %d objects of %d types, cached, against a cold build and show of each "
+                "editor (best of %d)\n",
+                title, int(objects.size()), typeCount, runs);
 
     Best cold;
     for (int run = 0; run < runs; ++run) {
@@ -211,7 +212,11 @@ int main(int argc, char *argv[])
     const int null = open("/dev/null", O_WRONLY);
     dup2(null, STDOUT_FILENO);
     close(null);
-    benchmarkSwitching(objects, typeCount);
+    benchmarkSwitching("Rich types", objects, typeCount);
+    const zkdObject spot = zkSampleScene::find(QStringLiteral("Spot"));
+    const zkdObject otherSpot = zkdObjectManager::create(spot.getTypeName().toLatin1());
+    benchmarkSwitching("Spot lights", {spot, otherSpot}, 1);
+    benchmarkSwitching("Spot and point light", {spot, zkSampleScene::find(QStringLiteral("Head Lamp"))}, 2);
     benchmarkHeap(objects, typeCount);
     benchmarkCoalescing();
     std::fclose(out);
