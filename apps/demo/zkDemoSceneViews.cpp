@@ -340,7 +340,7 @@ QList<zkdObject> zkDemoSceneViews::selectedObjectsOf(const QItemSelectionModel *
         const bool tags = selectionModel == m_tagView->selectionModel();
         for (const QModelIndex &index : selectionModel->selectedIndexes()) {
             if (index.column() == 0)
-                appendOnce(objects, tags ? tagRowMaterial(index) : previewRowMaterial(index));
+                appendOnce(objects, tags ? m_tagModel->getMaterial(index) : m_previewModel->getMaterial(index));
         }
     }
     return objects;
@@ -423,23 +423,3 @@ void zkDemoSceneViews::showPreviewsOf(const QModelIndex &current)
     m_syncing = false;
 }
 
-zkdMaterial zkDemoSceneViews::tagRowMaterial(const QModelIndex &index)
-{
-    if (!index.parent().isValid())
-        return zkdMaterial();
-    const QString tag = index.parent().data().toString();
-    for (const zkdMaterial &material : m_tagCache.getMaterialsWithTag(tag)) {
-        if (m_tagModel->indexFromId(QVariant::fromValue(zkMaterialTagId(tag, material))) == index)
-            return material;
-    }
-    return zkdMaterial();
-}
-
-zkdMaterial zkDemoSceneViews::previewRowMaterial(const QModelIndex &index)
-{
-    for (const zkdMaterial &material : materialService()->getNodeMaterials(m_previewNode)) {
-        if (m_previewModel->indexFromId(QVariant::fromValue<quint64>(material.getObjectId())) == index)
-            return material;
-    }
-    return zkdMaterial();
-}

@@ -70,9 +70,6 @@ private:
     void selectInTagView(const QList<zkdMaterial> &materials);
     void selectInPreviewView(const QList<zkdMaterial> &materials);
     void showPreviewsOf(const QModelIndex &current);
-    // Looking rows up by id may populate the models.
-    zkdMaterial tagRowMaterial(const QModelIndex &index);
-    zkdMaterial previewRowMaterial(const QModelIndex &index);
 
     zkFilterBar *m_filterBar = nullptr;
     zkMaterialTreeModel *m_materialModel;
