@@ -22,13 +22,7 @@ private slots:
 
 void tst_zkLensFlareDescriptions::rules_data()
 {
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QVariant>("before");
-    QTest::addColumn<QVariant>("after");
-    QTest::addColumn<Expectations>("expected");
-    QTest::addColumn<QVariantMap>("preset");
+    addRuleColumns();
 
     using namespace zkLensFlareTypes;
     const auto v = [](auto value) { return QVariant::fromValue(value); };
@@ -100,16 +94,7 @@ void tst_zkLensFlareDescriptions::rules_data()
 
 void tst_zkLensFlareDescriptions::rules()
 {
-    QFETCH(QByteArray, type);
-    QFETCH(int, selected);
-    QFETCH(QByteArray, property);
-    QFETCH(QVariant, before);
-    QFETCH(QVariant, after);
-    QFETCH(Expectations, expected);
-    QFETCH(QVariantMap, preset);
-
-    const QString failures = ruleFailures(type, selected, property, before, after, expected, preset);
-    QVERIFY2(failures.isEmpty(), qPrintable(failures));
+    verifyRule();
 }
 
 void tst_zkLensFlareDescriptions::ownRowsOnly_data()

@@ -54,13 +54,7 @@ private slots:
 
 void tst_zkLightDescriptions::rules_data()
 {
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QVariant>("before");
-    QTest::addColumn<QVariant>("after");
-    QTest::addColumn<Expectations>("expected");
-    QTest::addColumn<QVariantMap>("preset");
+    addRuleColumns();
 
     const QVariant on(true);
     const QVariant off(false);
@@ -149,16 +143,7 @@ void tst_zkLightDescriptions::rules_data()
 
 void tst_zkLightDescriptions::rules()
 {
-    QFETCH(QByteArray, type);
-    QFETCH(int, selected);
-    QFETCH(QByteArray, property);
-    QFETCH(QVariant, before);
-    QFETCH(QVariant, after);
-    QFETCH(Expectations, expected);
-    QFETCH(QVariantMap, preset);
-
-    const QString failures = ruleFailures(type, selected, property, before, after, expected, preset);
-    QVERIFY2(failures.isEmpty(), qPrintable(failures));
+    verifyRule();
 }
 
 void tst_zkLightDescriptions::units_data()

@@ -21,13 +21,7 @@ private slots:
 
 void tst_zkTextureDescriptions::rules_data()
 {
-    QTest::addColumn<QByteArray>("type");
-    QTest::addColumn<int>("selected");
-    QTest::addColumn<QByteArray>("property");
-    QTest::addColumn<QVariant>("before");
-    QTest::addColumn<QVariant>("after");
-    QTest::addColumn<Expectations>("expected");
-    QTest::addColumn<QVariantMap>("preset");
+    addRuleColumns();
 
     const auto v = [](auto value) { return QVariant::fromValue(value); };
     const QVariantMap none;
@@ -97,16 +91,7 @@ void tst_zkTextureDescriptions::rules_data()
 
 void tst_zkTextureDescriptions::rules()
 {
-    QFETCH(QByteArray, type);
-    QFETCH(int, selected);
-    QFETCH(QByteArray, property);
-    QFETCH(QVariant, before);
-    QFETCH(QVariant, after);
-    QFETCH(Expectations, expected);
-    QFETCH(QVariantMap, preset);
-
-    const QString failures = ruleFailures(type, selected, property, before, after, expected, preset);
-    QVERIFY2(failures.isEmpty(), qPrintable(failures));
+    verifyRule();
 }
 
 // Considering the face normal needs a decal in both directions.

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 
 // What the description tests expect of the rows their change rules govern, checked against an
@@ -148,3 +149,32 @@ inline QString ruleFailures(const QByteArray &type, int selected, const QByteArr
 }
 
 Q_DECLARE_METATYPE(Expectations)
+
+// The columns of a data-driven rule test, as verifyRule() reads them: the object type, how many
+// objects are selected, the edited property path, its value before and after the edit, the
+// expectations and the preset values.
+inline void addRuleColumns()
+{
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("before");
+    QTest::addColumn<QVariant>("after");
+    QTest::addColumn<Expectations>("expected");
+    QTest::addColumn<QVariantMap>("preset");
+}
+
+// Checks the rule of the current data row.
+inline void verifyRule()
+{
+    QFETCH(QByteArray, type);
+    QFETCH(int, selected);
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, before);
+    QFETCH(QVariant, after);
+    QFETCH(Expectations, expected);
+    QFETCH(QVariantMap, preset);
+
+    const QString failures = ruleFailures(type, selected, property, before, after, expected, preset);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures));
+}

@@ -1,5 +1,6 @@
 #include <zkZkdImageControl.h>
 
+#include <zkDialogAnswerer.h>
 #include <zkPropertyEditorFactory.h>
 #include <zkPropertyEditorWidget.h>
 #include <zkPropertyEditorZkdObjectWrapper.h>
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <unistd.h>
 
@@ -28,37 +28,6 @@ zkUndoStack *stack()
 {
     return zkUndoStack::instance();
 }
-
-// Answers the modal dialogs the control opens as a user would, without blocking the test: a
-// file dialog takes the given file, a message box is read and closed.
-class zkDialogAnswerer : public QObject
-{
-public:
-    explicit zkDialogAnswerer(const QString &file = QString())
-        : m_file(file)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &zkDialogAnswerer::answer);
-        m_timer.start(0);
-    }
-
-    QStringList messages;
-
-private:
-    void answer()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            dialog->selectFile(m_file);
-            QMetaObject::invokeMethod(dialog, "accept");
-        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            messages.append(box->text());
-            box->done(QMessageBox::Ok);
-        }
-    }
-
-    QString m_file;
-    QTimer m_timer;
-};
 
 void typePath(QLineEdit *edit, const QString &path)
 {

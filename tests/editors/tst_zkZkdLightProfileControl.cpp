@@ -1,5 +1,6 @@
 #include <zkZkdLightProfileControl.h>
 
+#include <zkDialogAnswerer.h>
 #include <zkPropertyEditorFactory.h>
 #include <zkPropertyEditorWidget.h>
 #include <zkPropertyEditorZkdObjectWrapper.h>
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -31,44 +31,6 @@ zkUndoStack *stack()
 {
     return zkUndoStack::instance();
 }
-
-// Answers the modal dialogs the control opens, without blocking the test: a file dialog takes
-// the given file (or is cancelled when there is none) and tells its start directory, a message
-// box is read and closed.
-class zkDialogAnswerer : public QObject
-{
-public:
-    explicit zkDialogAnswerer(const QString &file = QString())
-        : m_file(file)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &zkDialogAnswerer::answer);
-        m_timer.start(0);
-    }
-
-    QStringList messages;
-    QStringList directories;
-
-private:
-    void answer()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            directories.append(dialog->directory().absolutePath());
-            if (m_file.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            dialog->selectFile(m_file);
-            QMetaObject::invokeMethod(dialog, "accept");
-        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            messages.append(box->text());
-            box->done(QMessageBox::Ok);
-        }
-    }
-
-    QString m_file;
-    QTimer m_timer;
-};
 
 void typePath(QLineEdit *edit, const QString &path)
 {

@@ -1,6 +1,7 @@
 #include <zkZkdRayFileInfoControl.h>
 #include <zkZkdRayFileNameControl.h>
 
+#include <zkDialogAnswerer.h>
 #include <zkKernelServiceFactory.h>
 #include <zkNodeService.h>
 #include <zkNullControl.h>
@@ -28,7 +29,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -43,50 +43,6 @@ zkNodeService *nodes()
 {
     return zkKernelServiceFactory::the().getService<zkNodeService>();
 }
-
-// Answers the modal dialogs the control opens, without blocking the test: a message box is read
-// and closed with the button of the given text (or its default button), a file dialog takes the
-// given file or is cancelled.
-class zkDialogAnswerer : public QObject
-{
-public:
-    explicit zkDialogAnswerer(const QString &answer = QString())
-        : m_answer(answer)
-    {
-        connect(&m_timer, &QTimer::timeout, this, &zkDialogAnswerer::answer);
-        m_timer.start(0);
-    }
-
-    QStringList titles;
-    QStringList messages;
-
-private:
-    void answer()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            titles.append(box->windowTitle());
-            messages.append(box->text());
-            for (QAbstractButton *button : box->buttons()) {
-                if (button->text() == m_answer) {
-                    button->click();
-                    return;
-                }
-            }
-            box->done(QMessageBox::Ok);
-        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            if (m_answer.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            dialog->selectFile(m_answer);
-            QMetaObject::invokeMethod(dialog, "accept");
-        }
-    }
-
-    QString m_answer;
-    QTimer m_timer;
-};
 
 void typePath(QLineEdit *edit, const QString &path)
 {
