@@ -7,6 +7,7 @@
 #include "zkLightService.h"
 #include "zkMaterialService.h"
 #include "zkNodeService.h"
+#include "zkSceneplateTypes.h"
 #include "zkTextureTypes.h"
 #include "zkTreeService.h"
 #include "zkVariantSetsService.h"
@@ -337,7 +338,18 @@ QList<zkdObject> buildScene()
     const zkdNode camera = b.node("zkdCameraNode", QStringLiteral("Perspective"));
     if (auto *cameras = zkKernelServiceFactory::the().getService<zkCameraService>())
         cameras->setCurrentCamera(zkd_cast<zkdCameraNode>(camera));
-    b.node("zkdSceneplateNode", QStringLiteral("Logo Plate"));
+    // A plate of each content kind, each with its content set.
+    const zkdNode logo = b.node("zkdSceneplateNode", QStringLiteral("Logo Plate"));
+    logo.setProperty("image", QVariant::fromValue(
+            zkdImage::create(checkerImage(QColor(200, 30, 30), QColor(240, 240, 240)), QStringLiteral("logo.png"))));
+    logo.setProperty("position", QVariant::fromValue(zkSceneplateTypes::TopRight));
+    const zkdNode caption = b.node("zkdSceneplateNode", QStringLiteral("Caption Plate"));
+    caption.setProperty("contentType", QVariant::fromValue(zkSceneplateTypes::Text));
+    caption.setProperty("text", QStringLiteral("Sample Scene"));
+    caption.setProperty("nodeType", QVariant::fromValue(zkSceneplateTypes::Backplate));
+    const zkdNode web = b.node("zkdSceneplateNode", QStringLiteral("Web Plate"));
+    web.setProperty("contentType", QVariant::fromValue(zkSceneplateTypes::Web));
+    web.setProperty("url", QStringLiteral("http://localhost/index.html"));
     const zkdNode wheels = b.node("zkdSwitchNode", QStringLiteral("Wheels"));
     b.node("zkdNode", QStringLiteral("Wheel Sport"), wheels);
     b.node("zkdNode", QStringLiteral("Wheel Comfort"), wheels);
