@@ -2,6 +2,8 @@
 // reading a large IES light profile, printed as ratios. Times are the best of several runs; build with optimisation (the default
 // build type) and run with QT_QPA_PLATFORM=offscreen or on a display.
 
+#include "zkBenchmarkSupport.h"
+
 #include <zkBaseControl.h>
 #include <zkIesProfile.h>
 #include <zkImageService.h>
@@ -18,7 +20,6 @@
 #include <zkdPlasticMaterial.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -32,7 +33,6 @@
 #include <cstdio>
 #include <functional>
 #include <iterator>
-#include <limits>
 #include <memory>
 
 namespace {
@@ -41,24 +41,14 @@ constexpr int runs = 5;
 constexpr int imageSize = 4096;
 const char *const textureProperties[] = {"diffuseTexture", "glossyTexture", "roughnessTexture", "bumpTexture"};
 
-void settle()
-{
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
 double bestMs(const std::function<void()> &prepare, const std::function<void()> &work)
 {
-    double best = std::numeric_limits<double>::max();
+    Best best;
     for (int run = 0; run < runs; ++run) {
         prepare();
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = std::min(best, timer.nsecsElapsed() / 1e6);
+        best.measure(work);
     }
-    return best;
+    return best.ms;
 }
 
 // A smooth picture with some detail, so that the file's decoding is neither trivial nor

@@ -2,6 +2,8 @@
 // zkDelayedUpdater on a burst of requests, printed as ratios. Times are the best of several runs;
 // build with optimisation (the default build type).
 
+#include "zkBenchmarkSupport.h"
+
 #include <zkCachedPropertyEditorWidget.h>
 #include <zkDelayedUpdater.h>
 #include <zkPropertyEditorWidget.h>
@@ -10,17 +12,14 @@
 #include <zkdObjectManager.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QStackedWidget>
 
 #include <fcntl.h>
-#include <malloc.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <limits>
 #include <memory>
 
 namespace {
@@ -30,32 +29,6 @@ std::FILE *out = stdout;
 
 // Materials of two kinds, an environment material, a light node and a scene plate node.
 const char *const sampleNames[] = {"Plastic Sample", "MetallicPaint Sample", "Studio", "Head Lamp", "Logo Plate"};
-
-void settle()
-{
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
-double elapsedMs(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-struct Best
-{
-    double ms = std::numeric_limits<double>::max();
-    void measure(const std::function<void()> &work) { ms = std::min(ms, elapsedMs(work)); }
-};
-
-size_t heapInUse()
-{
-    return mallinfo2().uordblks;
-}
 
 QList<zkPropertyEditorObjectWrapper *> wrap(const zkdObject &object)
 {

@@ -3,6 +3,8 @@
 // printed as ratios. Times are the best of several runs; build with optimisation (the default
 // build type).
 
+#include "zkBenchmarkSupport.h"
+
 #include <zkBaseControl.h>
 #include <zkKernelServiceFactory.h>
 #include <zkObjectService.h>
@@ -16,17 +18,14 @@
 
 #include <QApplication>
 #include <QDoubleSpinBox>
-#include <QElapsedTimer>
 #include <QFormLayout>
 #include <QLabel>
 #include <QScrollArea>
 
-#include <malloc.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <limits>
 
 // Kernel classes with 100, 1,000 and 10,000 double properties, and the target of the writes.
 class zkdBenchObject100 : public zkdSceneObject
@@ -91,34 +90,6 @@ void registerClasses()
 QByteArray className(int propertyCount)
 {
     return QByteArray("zkdBenchObject") + QByteArray::number(propertyCount);
-}
-
-// Lets show events, layouts, paints and deferred deletions run.
-void settle()
-{
-    QApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-}
-
-double elapsedMs(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-// The least time that work took over the runs measured so far.
-struct Best
-{
-    double ms = std::numeric_limits<double>::max();
-    void measure(const std::function<void()> &work) { ms = std::min(ms, elapsedMs(work)); }
-};
-
-size_t heapInUse()
-{
-    return mallinfo2().uordblks;
 }
 
 QList<zkPropertyEditorObjectWrapper *> wrap(const QList<zkdObject> &objects)
