@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -50,7 +51,9 @@ private slots:
     void relativeChange();
     void multiSelectHighlight_data();
     void multiSelectHighlight();
+    void nestedRowHighlight();
     void tabTraversal();
+    void focusSearchEndsOnLoop();
     void shortcutOverride();
 };
 
@@ -139,12 +142,31 @@ void tst_zkBaseControl::multiSelectHighlight_data()
     QTest::addColumn<bool>("before");
     QTest::addColumn<bool>("after");
     QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("restyles");
 
-    QTest::newRow("values differ") << QList<int>{1, 2} << false << true << 1;
-    QTest::newRow("values equal") << QList<int>{3, 3, 3} << true << false << 1;
-    QTest::newRow("single object keeps it off") << QList<int>{1} << false << false << 0;
-    QTest::newRow("single object keeps it on") << QList<int>{1} << true << true << 0;
+    // A refresh in a multiple selection restyles the input even when its look stays as it was.
+    QTest::newRow("values differ") << QList<int>{1, 2} << false << true << 1 << 1;
+    QTest::newRow("values still differ") << QList<int>{1, 2} << true << true << 1 << 1;
+    QTest::newRow("values equal") << QList<int>{3, 3, 3} << true << false << 1 << 1;
+    QTest::newRow("single object keeps it off") << QList<int>{1} << false << false << 0 << 0;
+    QTest::newRow("single object keeps it on") << QList<int>{1} << true << true << 0 << 0;
 }
+
+namespace {
+
+class zkPolishCounter : public QProxyStyle
+{
+public:
+    using QProxyStyle::polish;
+    void polish(QWidget *widget) override
+    {
+        ++polished;
+        QProxyStyle::polish(widget);
+    }
+    int polished = 0;
+};
+
+} // namespace
 
 void tst_zkBaseControl::multiSelectHighlight()
 {
@@ -152,6 +174,7 @@ void tst_zkBaseControl::multiSelectHighlight()
     QFETCH(bool, before);
     QFETCH(bool, after);
     QFETCH(int, mode);
+    QFETCH(int, restyles);
 
     QObject objects[3];
     QList<QObject *> shown;
@@ -164,9 +187,31 @@ void tst_zkBaseControl::multiSelectHighlight()
     zkTestLineEditControl *row = zkRow(editor, "count");
     QCOMPARE(int(row->getRelativeOperatorHandlingMode()), mode);
     row->setMultiSelectHighlight(before);
+    zkPolishCounter style;
+    row->lineEdit()->setStyle(&style);
+    style.polished = 0;
     row->updateControl();
+    QCOMPARE(style.polished, restyles);
     QCOMPARE(row->isMultiSelectHighlight(), after);
     QCOMPARE(row->lineEdit()->property("multiselect").toBool(), after);
+    row->lineEdit()->setStyle(nullptr);
+}
+
+// The sub-objects of several parents always differ, so the row that nests their editor takes the
+// mixed look at every refresh.
+void tst_zkBaseControl::nestedRowHighlight()
+{
+    QObject parents[2], children[2];
+    for (int i = 0; i < 2; ++i)
+        parents[i].setProperty("child", QVariant::fromValue<QObject *>(&children[i]));
+    zkPropertyEditorWidget editor(nullptr, {});
+    editor.setCurrentObjects(zkWrap({&parents[0], &parents[1]}));
+    zkBaseControl *row = editor.getControl("child");
+    QVERIFY(row->isMultiSelectHighlight());
+    row->setMultiSelectHighlight(false);
+    row->updateControl();
+    QVERIFY(row->isMultiSelectHighlight());
+    QVERIFY(row->getEditor()->property("multiselect").toBool());
 }
 
 void tst_zkBaseControl::tabTraversal()
@@ -198,6 +243,32 @@ void tst_zkBaseControl::tabTraversal()
     QCOMPARE(tab(nestedName, Qt::NoModifier), edit(&editor, "last"));
     QCOMPARE(tab(edit(nested, "size"), Qt::ShiftModifier), pairSecond);
     QCOMPARE(tab(pairSecond, Qt::ShiftModifier), edit(&editor, "pair"));
+}
+
+// Rows linked into a loop, none of which can take the focus, give no target.
+void tst_zkBaseControl::focusSearchEndsOnLoop()
+{
+    QObject item;
+    for (const char *name : {"a", "b", "c"})
+        item.setProperty(name, 0);
+    zkPropertyEditorWidget editor(nullptr, {});
+    editor.setCurrentObjects(zkWrap({&item}));
+    editor.show();
+    zkBaseControl *a = editor.getControl("a");
+    zkBaseControl *b = editor.getControl("b");
+    zkBaseControl *c = editor.getControl("c");
+    b->setVisible(false);
+    c->setEnabled(false);
+    a->setNext(b);
+    b->setNext(c);
+    c->setNext(b);
+    b->setPrevious(c);
+    c->setPrevious(b);
+    a->setPrevious(c);
+    QCOMPARE(a->getNextFocus(), nullptr);
+    QCOMPARE(a->getPreviousFocus(), nullptr);
+    c->setEnabled(true);
+    QCOMPARE(a->getNextFocus(), c);
 }
 
 // A control filtering its input's events keeps typed keys from the window's shortcuts, but not

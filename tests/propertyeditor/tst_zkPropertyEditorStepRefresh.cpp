@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <algorithm>
+
 class zkdStepTestShape : public zkdSceneObject
 {
     Q_GADGET
@@ -17,9 +19,9 @@ public:
 };
 Q_DECLARE_METATYPE(zkdStepTestShape)
 
-// The writes of one step over several shown objects (an edit through the editor or straight to
-// the kernel, its undo or its redo) refresh each affected row, and run its change rule, once when
-// the step is over.
+// Each change notification of a step over several shown objects (an edit through the editor or
+// straight to the kernel, its undo or its redo) refreshes its row and runs the property's change
+// rule at once, so that a slot on editorPropertyChanged sees the row as it now is.
 class tst_zkPropertyEditorStepRefresh : public QObject
 {
     Q_OBJECT
@@ -27,8 +29,8 @@ class tst_zkPropertyEditorStepRefresh : public QObject
 private slots:
     void initTestCase();
     void init() { zkUndoStack::instance()->clear(); }
-    void stepRefreshesEachRowOnce_data();
-    void stepRefreshesEachRowOnce();
+    void notificationRefreshesAtOnce_data();
+    void notificationRefreshesAtOnce();
 };
 
 void tst_zkPropertyEditorStepRefresh::initTestCase()
@@ -43,7 +45,7 @@ void tst_zkPropertyEditorStepRefresh::initTestCase()
         });
 }
 
-void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce_data()
+void tst_zkPropertyEditorStepRefresh::notificationRefreshesAtOnce_data()
 {
     QTest::addColumn<QStringList>("steps");
 
@@ -54,13 +56,14 @@ void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce_data()
     QTest::newRow("kernel step undone") << QStringList{"kernel", "undo"};
 }
 
-void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce()
+void tst_zkPropertyEditorStepRefresh::notificationRefreshesAtOnce()
 {
     QFETCH(QStringList, steps);
 
+    constexpr int objectCount = 5;
     QList<zkdStepTestShape> shapes;
     QList<zkPropertyEditorObjectWrapper *> wrappers;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < objectCount; ++i) {
         shapes.append(zkdObjectManager::create<zkdStepTestShape>());
         shapes.last().setProperty("roughness", 0.5 + i);
         wrappers.append(new zkPropertyEditorZkdObjectWrapper(shapes.last()));
@@ -75,7 +78,30 @@ void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce()
     zkTestLineEditControl *roughness = zkRow(editor, "roughness");
     zkTestLineEditControl *mirror = zkRow(editor, "mirror");
 
+    // What a slot sees at each notification of a shown object's roughness or mirror.
+    struct Seen
+    {
+        int rowUpdates;
+        int ruleRuns;
+        QString shownValue;
+        bool shownMixed;
+        QString firstValue;
+        bool mixed;
+    };
+    QMap<QByteArray, QList<Seen>> seen;
+    connect(&editor, qOverload<const zkdObject &, const QByteArray &>(&zkPropertyEditorWidget::editorPropertyChanged),
+            [&](const zkdObject &, const QByteArray &name) {
+                zkTestLineEditControl *row = zkRow(editor, name);
+                const QVariant first = shapes.first().property(name);
+                const bool mixed = std::any_of(shapes.cbegin(), shapes.cend(), [&](const zkdStepTestShape &shape) {
+                    return shape.property(name) != first;
+                });
+                seen[name].append({row->updates, ruleRuns, row->lineEdit()->text(), row->isMultiSelectHighlight(),
+                                   first.toString(), mixed});
+            });
+
     for (const QString &step : qAsConst(steps)) {
+        seen.clear();
         roughness->updates = mirror->updates = ruleRuns = 0;
         if (step == "edit") {
             roughness->setPropertyValue(0.75);
@@ -84,7 +110,7 @@ void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce()
             zkScopedMultiCommand command;
             for (const zkdStepTestShape &shape : qAsConst(shapes))
                 shape.setProperty("roughness", 0.75);
-            QCOMPARE(roughness->updates, 0);
+            QCOMPARE(seen.value("roughness").size(), objectCount);
         } else if (step == "undo") {
             zkUndoStack::instance()->undo();
         } else {
@@ -92,12 +118,25 @@ void tst_zkPropertyEditorStepRefresh::stepRefreshesEachRowOnce()
         }
     }
 
-    QCOMPARE(roughness->updates, 1);
-    QCOMPARE(mirror->updates, 1);
-    QCOMPARE(ruleRuns, 1);
     const double shown = steps.last() == "undo" ? 0.5 : 0.75;
-    QCOMPARE(roughness->lineEdit()->text(), QString::number(shown));
-    QCOMPARE(mirror->lineEdit()->text(), QString::number(2 * shown));
+    for (const QByteArray &name : {QByteArray("roughness"), QByteArray("mirror")}) {
+        const QList<Seen> notifications = seen.value(name);
+        QCOMPARE(notifications.size(), objectCount);
+        const double factor = name == "mirror" ? 2.0 : 1.0;
+        // The step passes through mixed values, and ends mixed only when undone to the start.
+        QVERIFY(notifications.first().mixed);
+        QCOMPARE(notifications.last().mixed, steps.last() == "undo");
+        for (int i = 0; i < notifications.size(); ++i) {
+            const Seen &at = notifications.at(i);
+            QCOMPARE(at.rowUpdates, i + 1);
+            if (name == "mirror")
+                QCOMPARE(at.ruleRuns, i + 1);
+            // The first object's value and whether the objects differ, as the kernel has them.
+            QCOMPARE(at.shownValue, at.firstValue);
+            QCOMPARE(at.shownMixed, at.mixed);
+        }
+        QCOMPARE(zkRow(editor, name)->lineEdit()->text(), QString::number(factor * shown));
+    }
 }
 
 QTEST_MAIN(tst_zkPropertyEditorStepRefresh)

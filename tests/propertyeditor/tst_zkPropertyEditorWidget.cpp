@@ -47,6 +47,7 @@ private slots:
     void layout();
     void shownAfterBuild_data();
     void shownAfterBuild();
+    void buildDeliversNoPostedEvents();
     void groupStatePerType();
     void removedTabsAreDeletedLater();
     void cacheRefreshesInPlace();
@@ -169,11 +170,22 @@ void tst_zkPropertyEditorWidget::layout()
     QCOMPARE(items(editor.getMainLayout("INTERNAL")), Names({"B", "A", "child"}));
     QCOMPARE(items(editor.findGroupLayout("A")), Names({"gamma", "objectName", "alpha"}));
     QCOMPARE(editor.findGroupControl("Side")->parentWidget(), editor.findCategory("Extra")->getMainWidget());
-    // The focus chain follows the display: tab by tab, groups first.
-    Names chain;
-    for (const zkBaseControl *control = editor.getControl("delta"); control; control = control->getNext())
-        chain.append(control->getPropertyName());
-    QCOMPARE(chain, Names({"delta", "gamma", "objectName", "alpha", "child", "beta"}));
+    // The focus chain links the rows in sort order, then re-links them group by group (B, A,
+    // Side), running on across the groups; the row outside the groups keeps its sort-order links.
+    const auto name = [](const zkBaseControl *control) { return control ? control->getPropertyName() : QByteArray(); };
+    QMap<QByteArray, QPair<QByteArray, QByteArray>> links;
+    for (const zkBaseControl *control : editor.getControls())
+        links.insert(control->getPropertyName(), {name(control->getPrevious()), name(control->getNext())});
+    using Links = decltype(links);
+    // Sort order: gamma, objectName, beta, alpha, delta, child.
+    QCOMPARE(links, Links({{"gamma", {"delta", "objectName"}},
+                           {"objectName", {"gamma", "alpha"}},
+                           {"alpha", {"objectName", "beta"}},
+                           {"beta", {"alpha", "alpha"}},
+                           {"delta", {"alpha", "gamma"}},
+                           {"child", {"delta", ""}}}));
+    QCOMPARE(name(editor.getFirstControl()), QByteArray("gamma"));
+    QCOMPARE(name(editor.getLastControl()), QByteArray("child"));
 
     const auto grid = [&editor](const char *name) {
         return qobject_cast<QGridLayout *>(editor.getControlLayoutWidget(name)->layout());
@@ -206,6 +218,35 @@ void tst_zkPropertyEditorWidget::shownAfterBuild()
     QVERIFY(editor.isVisible());
     editor.setCurrentObjects(zkWrap({&item}));
     QVERIFY(editor.isVisible());
+}
+
+// Counts the events delivered to it.
+class zkEventCounter : public QObject
+{
+public:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::User)
+            ++delivered;
+        return QObject::event(event);
+    }
+    int delivered = 0;
+};
+
+// However many rows it builds, the build leaves what others posted to the event loop.
+void tst_zkPropertyEditorWidget::buildDeliversNoPostedEvents()
+{
+    QObject item;
+    for (int i = 0; i < 600; ++i)
+        item.setProperty(QByteArray::number(i).prepend("row"), i);
+    zkEventCounter counter;
+    QCoreApplication::postEvent(&counter, new QEvent(QEvent::User));
+    zkPropertyEditorWidget editor(nullptr, {});
+    editor.setCurrentObjects(zkWrap({&item}));
+    QCOMPARE(editor.getControls().size(), 601);
+    QCOMPARE(counter.delivered, 0);
+    QCoreApplication::sendPostedEvents(&counter, QEvent::User);
+    QCOMPARE(counter.delivered, 1);
 }
 
 void tst_zkPropertyEditorWidget::groupStatePerType()

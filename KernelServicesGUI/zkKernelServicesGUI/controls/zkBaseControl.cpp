@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QSet>
 #include <QVector2D>
 
 namespace {
@@ -189,9 +190,7 @@ bool zkBaseControl::hasPropertyName(const QByteArray &name) const
 
 void zkBaseControl::updateControl()
 {
-    // A nested editor's rows show which of their values differ; the sub-objects it edits, one
-    // per parent, always do.
-    if (m_editorWidget->isMultiselection() && !qobject_cast<zkPropertyEditorWidget *>(m_editor))
+    if (m_editorWidget->isMultiselection())
         setMultiSelectHighlight(!m_editorWidget->hasSameValue(m_propertyName));
 }
 
@@ -248,18 +247,23 @@ QList<QWidget *> zkBaseControl::getFocusWidgets() const
 
 zkBaseControl *zkBaseControl::getNextFocus() const
 {
-    for (zkBaseControl *control = m_next; control; control = control->m_next) {
-        if (isFocusable(control))
-            return control;
-    }
-    return nullptr;
+    return findFocusable(&zkBaseControl::m_next);
 }
 
 zkBaseControl *zkBaseControl::getPreviousFocus() const
 {
-    for (zkBaseControl *control = m_previous; control; control = control->m_previous) {
+    return findFocusable(&zkBaseControl::m_previous);
+}
+
+zkBaseControl *zkBaseControl::findFocusable(zkBaseControl *zkBaseControl::*link) const
+{
+    // Re-linking the rows group by group can close a loop among rows outside the groups; a walk
+    // that comes round again has found nothing.
+    QSet<const zkBaseControl *> visited{this};
+    for (zkBaseControl *control = this->*link; control && !visited.contains(control); control = control->*link) {
         if (isFocusable(control))
             return control;
+        visited.insert(control);
     }
     return nullptr;
 }

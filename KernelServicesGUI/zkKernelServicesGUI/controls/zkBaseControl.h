@@ -102,6 +102,9 @@ protected:
     static bool isFocusable(const QWidget *widget);
 
 private:
+    // The first focusable row along the previous or next links.
+    zkBaseControl *findFocusable(zkBaseControl *zkBaseControl::*link) const;
+
     zkPropertyEditorWidget *m_editorWidget;
     QByteArray m_propertyName;
     QPointer<QWidget> m_label;

@@ -12,13 +12,10 @@
 #include <zkObjectService.h>
 #include <zkScopedMultiCommand.h>
 #include <zkScopedUndo.h>
-#include <zkUndoStack.h>
 
-#include <QCoreApplication>
 #include <QDynamicPropertyChangeEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHash>
 #include <QScopedValueRollback>
 #include <QStyle>
 #include <QTabBar>
@@ -31,9 +28,6 @@
 namespace {
 
 const QByteArray defaultCategoryName = QByteArrayLiteral("INTERNAL");
-
-// Rows built between two deliveries of the posted events; smaller editors never deliver them.
-constexpr int postedEventsInterval = 256;
 
 } // namespace
 
@@ -54,10 +48,6 @@ zkPropertyEditorWidget::zkPropertyEditorWidget(QWidget *parent, const QList<zkPr
     zkPropertyEditorFactory::init();
     if (auto *objectService = zkKernelServiceFactory::the().getService<zkObjectService>())
         connect(objectService, &zkObjectService::propertyChangedBS, this, &zkPropertyEditorWidget::propertyChanged);
-    connect(zkUndoStack::instance(), &zkUndoStack::indexChanged, this,
-            &zkPropertyEditorWidget::updatePendingProperties);
-    connect(zkUndoStack::instance(), &zkUndoStack::multiCommandEnded, this,
-            &zkPropertyEditorWidget::updatePendingProperties);
     clear();
 }
 
@@ -94,6 +84,7 @@ void zkPropertyEditorWidget::clearCurrentObjects(bool updateAfter)
     qDeleteAll(m_currentObjects);
     m_currentObjects.clear();
     m_zkdWrappers.clear();
+    m_differingObjects.clear();
     m_storedValues.clear();
     if (updateAfter)
         update();
@@ -309,7 +300,9 @@ void zkPropertyEditorWidget::restoreCollapsibleState(const QList<zkGroupControl 
 void zkPropertyEditorWidget::createControlLayout(QWidget *row, zkBaseControl *control, bool spanColumns)
 {
     const zkBaseControlOptions *options = control->getOptions();
-    auto *layout = new QGridLayout(row);
+    // Filled before the row takes it, so that the row gets no layout request of its own: each one
+    // posted to a new widget makes Qt look through all the events the build has posted so far.
+    auto *layout = new QGridLayout;
     layout->setContentsMargins(options->isIndented() ? 15 : 0, 0, 0, 0);
     if (spanColumns) {
         // The row has no caption cell; a caption left in the row would be drawn over the control.
@@ -327,6 +320,7 @@ void zkPropertyEditorWidget::createControlLayout(QWidget *row, zkBaseControl *co
         line->setFrameShadow(QFrame::Sunken);
         layout->addWidget(line, 1, 0, 1, -1);
     }
+    row->setLayout(layout);
 }
 
 void zkPropertyEditorWidget::clear()
@@ -426,12 +420,6 @@ void zkPropertyEditorWidget::createControls(bool multiselection)
         rows.append({spareRow, layout, control});
         rowParent = layout->parentWidget();
         spareRow = nullptr;
-        // Qt compresses the layout request that each new row and control posts by scanning every
-        // event posted since the event loop last ran; delivering the posted events now and then
-        // keeps the build of a large editor linear. Whatever else was posted is delivered with
-        // them, in the middle of the build.
-        if (rows.size() % postedEventsInterval == 0)
-            QCoreApplication::sendPostedEvents();
     }
     delete spareRow;
     m_currentControlLayoutWidget = nullptr;
@@ -439,8 +427,8 @@ void zkPropertyEditorWidget::createControls(bool multiselection)
 
     QList<zkGroupControl *> groups;
     removeEmptyGroups();
-    getGroups(&groups);
-    linkFocusChain(rows);
+    const QList<QByteArray> groupNames = getGroups(&groups);
+    linkFocusChain(rows, groupNames);
     checkDefaultCategory();
 
     // The change rules see the initial values.
@@ -479,36 +467,25 @@ void zkPropertyEditorWidget::placeRows(QList<Row> &rows, const QList<QByteArray>
     m_lastControl = rows.isEmpty() ? nullptr : rows.last().control;
 }
 
-void zkPropertyEditorWidget::linkFocusChain(const QList<Row> &rows)
+void zkPropertyEditorWidget::linkFocusChain(const QList<Row> &rows, const QList<QByteArray> &groups)
 {
-    // The chain follows the display: tab by tab, each group's rows in sort order where the group
-    // stands, and the rows of a category's own layout after its groups. Every row is linked
-    // exactly once, so the chain has ends and no cycles.
-    QHash<const QWidget *, zkBaseControl *> controlOfRow;
-    for (const Row &row : rows)
-        controlOfRow.insert(row.widget, row.control);
-
-    QList<zkBaseControl *> chain;
-    const auto collect = [&controlOfRow, &chain](const QLayout *layout) {
-        for (int i = 0; i < layout->count(); ++i) {
-            QWidget *item = layout->itemAt(i)->widget();
-            if (auto *group = qobject_cast<zkGroupControl *>(item)) {
-                for (int k = 0; k < group->getLayout()->count(); ++k) {
-                    if (zkBaseControl *control = controlOfRow.value(group->getLayout()->itemAt(k)->widget()))
-                        chain.append(control);
-                }
-            } else if (zkBaseControl *control = controlOfRow.value(item)) {
-                chain.append(control);
-            }
-        }
+    const auto link = [](zkBaseControl *earlier, zkBaseControl *later) {
+        earlier->setNext(later);
+        later->setPrevious(earlier);
     };
-    for (int i = 0; i < count(); ++i) {
-        if (auto *category = qobject_cast<zkCategoryControl *>(widget(i)))
-            collect(category->getMainLayout());
-    }
-    for (int i = 0; i < chain.size(); ++i) {
-        chain.at(i)->setPrevious(i > 0 ? chain.at(i - 1) : nullptr);
-        chain.at(i)->setNext(i + 1 < chain.size() ? chain.at(i + 1) : nullptr);
+    for (int i = 1; i < rows.size(); ++i)
+        link(rows.at(i - 1).control, rows.at(i).control);
+    // Then group by group, in display order, the chain running on from one group into the next;
+    // rows outside the groups keep their links in sort order.
+    zkBaseControl *previous = nullptr;
+    for (const QByteArray &group : groups) {
+        for (const Row &row : rows) {
+            if (row.control->getOptions()->group != group)
+                continue;
+            if (previous)
+                link(previous, row.control);
+            previous = row.control;
+        }
     }
 }
 
@@ -597,7 +574,6 @@ void zkPropertyEditorWidget::writeAsOneStep(bool undoFlag, const std::function<v
         // Descriptions may register rules between steps.
         m_writeRules.clear();
         m_lastWriteRules = nullptr;
-        updatePendingProperties();
     }
     if (auto *controller = zkKernelServiceFactory::the().getService<zkControllerService>())
         controller->refresh(true);
@@ -679,13 +655,24 @@ bool zkPropertyEditorWidget::hasSameProperty(zkPropertyEditorObjectWrapper *refe
 
 bool zkPropertyEditorWidget::hasSameValue(const QByteArray &name) const
 {
-    if (m_currentObjects.size() < 2)
+    const int size = m_currentObjects.size();
+    if (size < 2)
         return true;
     const QVariant firstValue = m_currentObjects.first()->getProperty(name);
-    return std::all_of(m_currentObjects.cbegin() + 1, m_currentObjects.cend(),
-                       [&](const zkPropertyEditorObjectWrapper *object) {
-                           return object && object->getProperty(name) == firstValue;
-                       });
+    // The answer does not depend on the order of the comparisons. Starting at the object that
+    // differed last time keeps a step that writes the objects one after the other, refreshing
+    // the row after each write, from comparing the whole selection after every write.
+    int &hint = m_differingObjects[name];
+    const int start = hint >= 1 && hint < size ? hint : 1;
+    for (int k = 0; k < size - 1; ++k) {
+        const int i = 1 + (start - 1 + k) % (size - 1);
+        const zkPropertyEditorObjectWrapper *object = m_currentObjects.at(i);
+        if (!object || object->getProperty(name) != firstValue) {
+            hint = i;
+            return false;
+        }
+    }
+    return true;
 }
 
 void zkPropertyEditorWidget::updateMultiselectionSameValue()
@@ -729,27 +716,6 @@ void zkPropertyEditorWidget::updatePropertyNoSignal(zkPropertyEditorObjectWrappe
     if (!wrapper)
         return;
     wrapper->propertyChanged(name);
-    // The writes of a step (an edit, whoever makes it, or an undo or redo) refresh each row once,
-    // when they are over: a step over many shown objects would otherwise refresh the row once
-    // per object, and each refresh compares the values of all of them.
-    const zkUndoStack *stack = zkUndoStack::instance();
-    if (m_writing || stack->isReplaying() || stack->isInMultiCommand()) {
-        if (!m_pendingUpdates.contains(name))
-            m_pendingUpdates.append(name);
-        return;
-    }
-    updateControlAndRules(name);
-}
-
-void zkPropertyEditorWidget::updatePendingProperties()
-{
-    const QList<QByteArray> names = std::exchange(m_pendingUpdates, {});
-    for (const QByteArray &name : names)
-        updateControlAndRules(name);
-}
-
-void zkPropertyEditorWidget::updateControlAndRules(const QByteArray &name)
-{
     updateControl(name);
     zkPropertyEditorFactory::updateChangedProperties(this, getInheritanceHierarchy(), name);
 }

@@ -173,7 +173,6 @@ signals:
 
 private slots:
     void propertyChanged(const zkdObject &object, const QByteArray &name);
-    void updatePendingProperties();
 
 private:
     struct Row
@@ -187,7 +186,8 @@ private:
     void unregisterDynamicProperties();
     void createControls(bool multiselection);
     void placeRows(QList<Row> &rows, const QList<QByteArray> &hierarchy);
-    void linkFocusChain(const QList<Row> &rows);
+    // Links the rows in sort order, then re-links them group by group.
+    void linkFocusChain(const QList<Row> &rows, const QList<QByteArray> &groups);
     void registerExtraProperties(zkBaseControl *control);
     // The writes form one undo step; the controller refreshes once, after the scopes closed.
     void writeAsOneStep(bool undoFlag, const std::function<void()> &writes);
@@ -198,7 +198,6 @@ private:
                          const QByteArray &typeName, bool &sameValue) const;
     void updateMultiselectionSameValue();
     void updatePropertyNoSignal(zkPropertyEditorObjectWrapper *wrapper, const QByteArray &name);
-    void updateControlAndRules(const QByteArray &name);
     void updateControl(const QByteArray &name);
 
     QList<zkPropertyEditorFactory *> m_factories;
@@ -214,11 +213,11 @@ private:
     bool m_verticalScroll;
     bool m_hasCache;
     bool m_updating = false;
-    // While the editor writes, a multi-command is open or the undo stack replays a step, a
-    // notification refreshes its wrapper at once and the property's row and change rules once
-    // that is over.
+    // Set while a write step runs; a set rule may start another one inside it.
     bool m_writing = false;
-    QList<QByteArray> m_pendingUpdates;
+    // By property name, the position of the object that differed from the first object when
+    // hasSameValue last compared them.
+    mutable QHash<QByteArray, int> m_differingObjects;
     // The write rules by most-derived class and property, for the length of one write step; the
     // last ones asked for are kept aside, as a step mostly writes one property of one class.
     using WriteRulesKey = QPair<QByteArray, QByteArray>;

@@ -6,8 +6,7 @@
 
 void zkUIStyle::setControlProperty(QWidget *widget, const char *name, const QVariant &value)
 {
-    // Re-polishing repaints; refreshes mostly leave the look as it was.
-    if (!widget || widget->property(name) == value)
+    if (!widget)
         return;
     widget->setProperty(name, value);
     // Style sheets evaluate property selectors only when a widget is polished.
