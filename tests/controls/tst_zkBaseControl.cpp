@@ -234,7 +234,8 @@ void tst_zkBaseControl::tabTraversal()
     };
 
     // Within the pair row, past the hidden and the disabled row into the nested editor, and out
-    // of it to the row after its own; backwards, a compound row is entered at its last widget.
+    // of it (through Qt's own focus chain) to the row after its own; backwards, a compound row is
+    // entered at its last widget.
     QCOMPARE(tab(edit(&editor, "size"), Qt::NoModifier), edit(&editor, "pair"));
     QCOMPARE(tab(edit(&editor, "pair"), Qt::NoModifier), pairSecond);
     QCOMPARE(tab(pairSecond, Qt::NoModifier), edit(nested, "size"));

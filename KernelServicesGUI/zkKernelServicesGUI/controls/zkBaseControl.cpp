@@ -292,11 +292,12 @@ bool zkBaseControl::focusNextPrevChild(bool next)
         target = widgets.at(next ? current + 1 : current - 1);
     } else {
         target = next ? getNextFocus() : getPreviousFocus();
-        // Out of a nested editor: on to the row after (before) the one that holds it.
+        // Backwards out of a nested editor: on to the row before the one that holds it. Forwards,
+        // the nested editor's end is left to Qt's own focus chain.
         zkPropertyEditorWidget *parentEditor = m_editorWidget->getParentPropertyEditor();
-        if (!target && parentEditor) {
+        if (!target && !next && parentEditor) {
             if (zkBaseControl *owner = parentEditor->getControl(m_editorWidget->getParentPropertyName()))
-                target = next ? owner->getNextFocus() : owner->getPreviousFocus();
+                target = owner->getPreviousFocus();
         }
     }
     if (!target)

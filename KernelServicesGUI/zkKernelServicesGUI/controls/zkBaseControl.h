@@ -35,10 +35,6 @@ public:
     // Null once the caption widget is gone.
     QWidget *getLabel() const { return m_label; }
     QWidget *getEditor() const { return m_editor; }
-    // The editor nested in the row, showing the row's current objects; null for a row that nests
-    // none. Rows that build their nested editor late build it when asked.
-    virtual zkPropertyEditorWidget *getNestedEditor() const;
-
     // The neighbouring rows in the editor's display order.
     zkBaseControl *getPrevious() const { return m_previous; }
     zkBaseControl *getNext() const { return m_next; }
@@ -100,6 +96,12 @@ protected:
     static QList<QWidget *> getFocusable(const QList<QWidget *> &widgets);
     static QWidget *getFocusProxy(QWidget *widget);
     static bool isFocusable(const QWidget *widget);
+
+public:
+    // The editor nested in the row, showing the row's current objects; null for a row that nests
+    // none. Rows that build their nested editor late build it when asked. Declared after the
+    // virtual operations above, whose slot order subclasses built elsewhere rely on.
+    virtual zkPropertyEditorWidget *getNestedEditor() const;
 
 private:
     // The first focusable row along the previous or next links.
