@@ -1,5 +1,6 @@
 #include <zkLensFlareElementClipboard.h>
 
+#include <zkFuzzInput.h>
 #include <zkUndoStack.h>
 #include <zkdImage.h>
 #include <zkdLensFlareEffect.h>
@@ -10,7 +11,6 @@
 #include <zkdObjectManager.h>
 
 #include <QDataStream>
-#include <QRandomGenerator>
 #include <QTest>
 #include <QVector2D>
 
@@ -216,46 +216,13 @@ void tst_zkLensFlareClipboardFuzz::everyPrefixIsRefused()
 
 void tst_zkLensFlareClipboardFuzz::fuzz()
 {
-    const quint32 seed = qEnvironmentVariableIsSet("ZK_FUZZ_SEED")
-            ? quint32(qEnvironmentVariableIntValue("ZK_FUZZ_SEED"))
-            : QRandomGenerator::system()->generate();
-    QRandomGenerator random(seed);
+    const quint32 seed = zkFuzzInput::seed();
+    zkFuzzInput input(seed, m_valid);
     const int objects = zkdObjectManager::objectCount();
     const int steps = zkUndoStack::instance()->count();
     int decoded = 0;
     for (int i = 0; i < 100000; ++i) {
-        QByteArray bytes;
-        if (i % 4 == 0) {
-            bytes.resize(int(random.bounded(200)));
-            for (char &byte : bytes)
-                byte = char(random.bounded(256));
-            if (random.bounded(2))
-                bytes.prepend(header(random.bounded(4)));
-        } else {
-            bytes = m_valid.at(int(random.bounded(m_valid.size())));
-            const int edits = 1 + int(random.bounded(4));
-            for (int e = 0; e < edits; ++e) {
-                const int at = int(random.bounded(bytes.size() + 1));
-                switch (random.bounded(5)) {
-                case 0:
-                    if (at < bytes.size())
-                        bytes[at] = char(bytes.at(at) ^ (1 << random.bounded(8)));
-                    break;
-                case 1:
-                    bytes.remove(at, int(random.bounded(8)));
-                    break;
-                case 2:
-                    bytes.insert(at, char(random.bounded(256)));
-                    break;
-                case 3:
-                    bytes.truncate(at);
-                    break;
-                default:
-                    bytes.insert(at, bytes.mid(int(random.bounded(bytes.size() + 1)), int(random.bounded(16))));
-                    break;
-                }
-            }
-        }
+        const QByteArray bytes = input.next();
         zkLensFlareElementClipboard::Payload payload;
         if (!zkLensFlareElementClipboard::decode(bytes, &payload))
             continue;
@@ -263,8 +230,7 @@ void tst_zkLensFlareClipboardFuzz::fuzz()
         for (const zkLensFlareElementClipboard::Element &element : qAsConst(payload.elements)) {
             if (!zkdObjectManager::classInfo(element.className)
                 || (!element.ghosts.isEmpty() && element.className != "zkdLensFlareGhostLine"))
-                QFAIL(qPrintable(QStringLiteral("seed %1, input %2: accepted %3").arg(seed).arg(i).arg(
-                        QString::fromLatin1(bytes.toHex()))));
+                QFAIL(qPrintable(QStringLiteral("accepted ") + input.describe(i, bytes)));
         }
     }
     if (zkdObjectManager::objectCount() != objects || zkUndoStack::instance()->count() != steps)

@@ -1,3 +1,4 @@
+#include <zkFuzzInput.h>
 #include <zkIesProfile.h>
 
 #include <QRandomGenerator>
@@ -115,11 +116,7 @@ void tst_zkIesProfileFuzz::fuzz()
 {
     QFETCH(bool, mutate);
 
-    // ZK_FUZZ_SEED repeats a run.
-    bool fixed = false;
-    const quint32 seed = qEnvironmentVariable("ZK_FUZZ_SEED").toUInt(&fixed);
-    const quint32 used = fixed ? seed : QRandomGenerator::global()->generate();
-    qInfo("seed %u (set ZK_FUZZ_SEED to repeat)", used);
+    const quint32 used = zkFuzzInput::seed();
     QRandomGenerator random(used);
 
     int accepted = 0;

@@ -1,8 +1,8 @@
 #include "zkItemModel.h"
 
+#include "zkItemIdPayload.h"
 #include "zkModelItem.h"
 
-#include <QDataStream>
 #include <QMimeData>
 
 #include <algorithm>
@@ -189,17 +189,16 @@ QStringList zkItemModel::mimeTypes() const
 
 QMimeData *zkItemModel::mimeData(const QModelIndexList &indexes) const
 {
-    QByteArray payload;
-    QDataStream stream(&payload, QIODevice::WriteOnly);
+    QVariantList ids;
     for (const QModelIndex &index : indexes) {
         // A row selected across columns is written once.
         if (index.column() != 0)
             continue;
         if (zkModelItem *item = resolve(index))
-            stream << item->getId();
+            ids.append(item->getId());
     }
     auto *data = new QMimeData;
-    data->setData(m_mimeType, payload);
+    data->setData(m_mimeType, zkItemIdPayload::encode(ids));
     return data;
 }
 
@@ -212,12 +211,10 @@ bool zkItemModel::canDropMimeData(const QMimeData *data, Qt::DropAction action, 
         return false;
     if (format != m_mimeType)
         return canDropMimeDataExternal(data, action, row, column, parent);
-    QDataStream stream(data->data(format));
-    while (!stream.atEnd()) {
-        QVariant id;
-        stream >> id;
-        if (stream.status() != QDataStream::Ok)
-            return false;
+    QVariantList ids;
+    if (!zkItemIdPayload::decode(data->data(format), &ids))
+        return false;
+    for (const QVariant &id : qAsConst(ids)) {
         zkModelItem *source = findItemById(id);
         if (!source || !source->canDropTo(target, action))
             return false;
@@ -235,13 +232,13 @@ bool zkItemModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int
     if (!target || format != m_mimeType)
         return false;
     const QVariant targetId = target->getId();
+    // The whole payload is read before the first move, so that bytes cut short or forged
+    // part-way refuse the drop instead of leaving it half done.
+    QVariantList ids;
+    if (!zkItemIdPayload::decode(data->data(format), &ids))
+        return false;
     int insertionRow = row;
-    QDataStream stream(data->data(format));
-    while (!stream.atEnd()) {
-        QVariant id;
-        stream >> id;
-        if (stream.status() != QDataStream::Ok)
-            return false;
+    for (const QVariant &id : qAsConst(ids)) {
         // Earlier moves may have replaced items, so both ends are looked up afresh.
         zkModelItem *source = findItemById(id);
         target = findItemById(targetId);

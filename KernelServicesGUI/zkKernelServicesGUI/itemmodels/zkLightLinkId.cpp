@@ -104,6 +104,8 @@ QDataStream &operator>>(QDataStream &in, zkLightLinkId &id)
     zkdObject set;
     zkdObject node;
     in >> type >> set >> node;
+    if (in.status() == QDataStream::Ok && (type < zkLightLinkId::Invalid || type > zkLightLinkId::Root))
+        in.setStatus(QDataStream::ReadCorruptData);
     if (in.status() != QDataStream::Ok) {
         id = zkLightLinkId();
         return in;

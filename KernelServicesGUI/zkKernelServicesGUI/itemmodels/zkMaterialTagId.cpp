@@ -20,6 +20,23 @@ void appendLittleEndian(QByteArray &bytes, T value)
     bytes.append(buffer, int(sizeof(T)));
 }
 
+// The layouts the constructors write; anything else in a stream is forged.
+bool isWellFormed(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return true;
+    switch (bytes.at(0)) {
+    case RootKind:
+        return bytes.size() == 1 + int(sizeof(qint32));
+    case TagKind:
+        return true;
+    case TaggedMaterialKind:
+        return bytes.size() >= 1 + 2 * int(sizeof(quint64));
+    default:
+        return false;
+    }
+}
+
 // Ids travel in drag payloads as QVariants, so the type is known before any model exists.
 const bool registered = [] {
     qRegisterMetaType<zkMaterialTagId>("zkMaterialTagId");
@@ -59,6 +76,8 @@ QDataStream &operator>>(QDataStream &in, zkMaterialTagId &id)
 {
     QByteArray bytes;
     in >> bytes;
+    if (in.status() == QDataStream::Ok && !isWellFormed(bytes))
+        in.setStatus(QDataStream::ReadCorruptData);
     id.m_bytes = in.status() == QDataStream::Ok ? bytes : QByteArray();
     return in;
 }

@@ -1,5 +1,6 @@
 #include "zkMaterialTagModel.h"
 
+#include "zkItemIdPayload.h"
 #include "zkMaterialIdPayload.h"
 #include "zkMaterialTagCache.h"
 #include "zkMaterialTagItem.h"
@@ -16,7 +17,6 @@
 #include <zkdNode.h>
 #include <zkdObjectManager.h>
 
-#include <QDataStream>
 #include <QMimeData>
 
 namespace {
@@ -26,11 +26,11 @@ const QString materialItemType = QStringLiteral("application/zelk-material-item"
 // The materials named by a material tree payload: QVariants of zkMaterialId, at least one.
 bool readMaterialItems(const QByteArray &payload, QList<zkdMaterial> &materials)
 {
-    QDataStream stream(payload);
-    while (!stream.atEnd()) {
-        QVariant id;
-        stream >> id;
-        if (stream.status() != QDataStream::Ok || id.userType() != qMetaTypeId<zkMaterialId>())
+    QVariantList ids;
+    if (!zkItemIdPayload::decode(payload, &ids))
+        return false;
+    for (const QVariant &id : qAsConst(ids)) {
+        if (id.userType() != qMetaTypeId<zkMaterialId>())
             return false;
         materials.append(id.value<zkMaterialId>().getMaterial());
     }

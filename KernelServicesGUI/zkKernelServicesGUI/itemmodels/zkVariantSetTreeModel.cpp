@@ -1,5 +1,6 @@
 #include "zkVariantSetTreeModel.h"
 
+#include "zkItemIdPayload.h"
 #include "zkModelItem.h"
 #include "zkVariantSetRootModelItem.h"
 
@@ -10,7 +11,6 @@
 #include <zkdVariantSet.h>
 #include <zkdVariantSetGroup.h>
 
-#include <QDataStream>
 #include <QMimeData>
 
 namespace {
@@ -102,14 +102,11 @@ bool zkVariantSetTreeModel::canDropMimeData(const QMimeData *data, Qt::DropActio
     if (!data || !data->hasFormat(type))
         return false;
     // Nothing but variant sets is ever dragged; any other id is a foreign payload.
-    const QByteArray payload = data->data(type);
-    QDataStream stream(payload);
-    if (stream.atEnd())
+    QVariantList ids;
+    if (!zkItemIdPayload::decode(data->data(type), &ids) || ids.isEmpty())
         return false;
-    while (!stream.atEnd()) {
-        QVariant id;
-        stream >> id;
-        if (stream.status() != QDataStream::Ok || !id.canConvert<zkdVariantSet>())
+    for (const QVariant &id : qAsConst(ids)) {
+        if (!id.canConvert<zkdVariantSet>())
             return false;
     }
     return zkItemModel::canDropMimeData(data, action, row, column, parent);

@@ -30,8 +30,8 @@ enum PresetType {
 Q_ENUM_NS(PresetType)
 
 // The outline of a glow or ghost: a circle, a regular polygon by its number of corners, or the
-// element's image.
-enum ElementShape {
+// element's image. Stored values come from outside too, so every int is a valid value.
+enum ElementShape : int {
     Circle = 0,
     Triangle = 3,
     Quad = 4,
@@ -45,8 +45,8 @@ enum ElementShape {
 };
 Q_ENUM_NS(ElementShape)
 
-// The rays of a starburst.
-enum StarShape {
+// The rays of a starburst. Stored values come from outside too, so every int is a valid value.
+enum StarShape : int {
     Fan = 0,
     Spike = 1,
     Blade = 2,

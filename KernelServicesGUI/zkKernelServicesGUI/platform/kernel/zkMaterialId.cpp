@@ -4,6 +4,8 @@
 #include "zkdMultiMaterial.h"
 #include "zkdObjectManager.h"
 
+#include <zkReadVector.h>
+
 #include <algorithm>
 
 zkMaterialId::zkMaterialId(const zkdNode &group)
@@ -61,7 +63,13 @@ QDataStream &operator<<(QDataStream &out, const zkMaterialId &id)
 QDataStream &operator>>(QDataStream &in, zkMaterialId &id)
 {
     zkMaterialId read;
-    in >> read.m_nodeId >> read.m_path;
+    in >> read.m_nodeId;
+    zkReadVector(in, read.m_path);
+    // Only a node has sub-materials, and their indices count from zero.
+    const bool sane = (read.m_nodeId != 0 || read.m_path.isEmpty())
+            && std::none_of(read.m_path.cbegin(), read.m_path.cend(), [](int index) { return index < 0; });
+    if (!sane)
+        in.setStatus(QDataStream::ReadCorruptData);
     id = in.status() == QDataStream::Ok ? read : zkMaterialId();
     return in;
 }

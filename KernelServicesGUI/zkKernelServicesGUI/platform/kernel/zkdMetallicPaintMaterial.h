@@ -9,7 +9,8 @@ class zkdMetallicPaintMaterial : public zkdBRDFMaterial
 public:
     using zkdBRDFMaterial::zkdBRDFMaterial;
 
-    enum PaintType {
+    // Written values come from outside too, so every int is a valid value.
+    enum PaintType : int {
         Artistic,
         TwoCoat,
         ThreeCoat

@@ -5,11 +5,12 @@ QDataStream &operator<<(QDataStream &out, const QZKIntVector2D &v)
     return out << qint32(v.x()) << qint32(v.y());
 }
 
+// A vector cut short reads as the zero vector rather than as the components that made it.
 QDataStream &operator>>(QDataStream &in, QZKIntVector2D &v)
 {
     qint32 x = 0, y = 0;
     in >> x >> y;
-    v = QZKIntVector2D(x, y);
+    v = in.status() == QDataStream::Ok ? QZKIntVector2D(x, y) : QZKIntVector2D();
     return in;
 }
 
@@ -22,7 +23,7 @@ QDataStream &operator>>(QDataStream &in, QZKIntVector3D &v)
 {
     qint32 x = 0, y = 0, z = 0;
     in >> x >> y >> z;
-    v = QZKIntVector3D(x, y, z);
+    v = in.status() == QDataStream::Ok ? QZKIntVector3D(x, y, z) : QZKIntVector3D();
     return in;
 }
 
@@ -35,7 +36,7 @@ QDataStream &operator>>(QDataStream &in, QZKIntVector4D &v)
 {
     qint32 x = 0, y = 0, z = 0, w = 0;
     in >> x >> y >> z >> w;
-    v = QZKIntVector4D(x, y, z, w);
+    v = in.status() == QDataStream::Ok ? QZKIntVector4D(x, y, z, w) : QZKIntVector4D();
     return in;
 }
 

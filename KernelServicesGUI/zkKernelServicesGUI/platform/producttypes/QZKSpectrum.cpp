@@ -1,5 +1,7 @@
 #include "QZKSpectrum.h"
 
+#include "zkReadVector.h"
+
 #include <cmath>
 
 namespace {
@@ -40,10 +42,14 @@ QDataStream &operator>>(QDataStream &in, QZKSpectrum &spectrum)
 {
     QVector3D rgb;
     QVector<float> samples;
-    in >> rgb >> samples;
+    in >> rgb;
+    zkReadVector(in, samples);
+    // A spectrum cut short is no spectrum at all, not the part that made it through.
     spectrum = QZKSpectrum();
-    spectrum.setRGB(rgb);
-    spectrum.setSamples(samples);
+    if (in.status() == QDataStream::Ok) {
+        spectrum.setRGB(rgb);
+        spectrum.setSamples(samples);
+    }
     return in;
 }
 
