@@ -1,6 +1,7 @@
 #include "zkDemoSceneViews.h"
 #include "zkDemoUndoActions.h"
 #include "zkDemoWindow.h"
+#include "../../tests/itemmodels/zkModelTester.h"
 
 #include <zkFilterBar.h>
 #include <zkMaterialIconView.h>
@@ -13,7 +14,6 @@
 #include <zkUndoStack.h>
 #include <zkdObjectManager.h>
 
-#include <QAbstractItemModelTester>
 #include <QAbstractProxyModel>
 #include <QAction>
 #include <QLineEdit>
@@ -85,7 +85,7 @@ private:
     QStringList editorNames() const;
 
     std::unique_ptr<zkDemoWindow> m_window;
-    std::vector<std::unique_ptr<QAbstractItemModelTester>> m_testers;
+    std::vector<std::unique_ptr<zkModelTester>> m_testers;
 };
 
 void tst_zkDemoSceneViews::init()
@@ -94,11 +94,9 @@ void tst_zkDemoSceneViews::init()
     m_window = std::make_unique<zkDemoWindow>();
     for (const char *name : {"materials", "nodes", "variant sets", "tags", "previews"}) {
         QAbstractItemModel *model = view(name)->model();
-        m_testers.push_back(std::make_unique<QAbstractItemModelTester>(
-                model, QAbstractItemModelTester::FailureReportingMode::Fatal));
+        m_testers.push_back(std::make_unique<zkModelTester>(model));
         if (const auto *proxy = qobject_cast<QAbstractProxyModel *>(model))
-            m_testers.push_back(std::make_unique<QAbstractItemModelTester>(
-                    proxy->sourceModel(), QAbstractItemModelTester::FailureReportingMode::Fatal));
+            m_testers.push_back(std::make_unique<zkModelTester>(proxy->sourceModel()));
     }
 }
 

@@ -3,8 +3,8 @@
 // Each figure is the best of several runs; build with optimisation (the default build type).
 // The material tree model is timed over a kernel scene of 100,000 materials in 1,000 groups.
 // The material tag model is timed over the same materials with 1 to 3 of 50 tags each.
-// Arguments name the figures to run (build, reload, filter, inserts, materials, tags,
-// materialfilter); none runs them all.
+// Arguments name the figures to run (build, reload, filter, inserts, hiddenmoves, materials,
+// tags, materialfilter); none runs them all.
 
 #include <zkGroupMaterialItem.h>
 #include <zkIconCache.h>
@@ -301,6 +301,39 @@ void figureInserts()
                "QStandardItemModel+QSortFilterProxyModel", qt, "none set");
 }
 
+// 1,000 moves of leaves between middle-level rows that an active filter hides, with every shown
+// row mapped, as an expanded view keeps them; both proxies over the same item model.
+void figureHiddenMoves()
+{
+    constexpr int moves = 1000;
+    const QString pattern = QStringLiteral("^Item 1\\d$");
+    const std::unique_ptr<zkItemModel> itemModel = buildItemModel();
+    const auto move = [&itemModel](int n) {
+        const int i = n % topCount;
+        zkModelItem *from = itemModel->findItemById(QVariant::fromValue(midId(i, n % midCount)));
+        zkModelItem *to = itemModel->findItemById(QVariant::fromValue(midId(i, (n + 1) % midCount)));
+        to->insertChild(0, from->child(from->childCount() - 1));
+    };
+    const auto measure = [&](QSortFilterProxyModel *proxy, int &next) {
+        std::unique_ptr<QSortFilterProxyModel> owner(proxy);
+        return bestOf(
+            [&] {
+                proxy->setSourceModel(itemModel.get());
+                proxy->setFilterRegExp(QRegExp(pattern));
+                traverse(*proxy);
+            },
+            [&] {
+                for (int n = 0; n < moves; ++n)
+                    move(next++);
+            },
+            [&] { proxy->setSourceModel(nullptr); });
+    };
+    int next = 0;
+    const double ours = measure(new zkProxyModel, next);
+    const double qt = measure(new QSortFilterProxyModel, next);
+    printRatio("1,000 moves below hidden rows", "zkProxyModel", ours, "QSortFilterProxyModel", qt, "none set");
+}
+
 constexpr int materialGroups = 1000;
 constexpr int materialsPerGroup = 100;
 constexpr int materialChanges = 1000;
@@ -481,6 +514,8 @@ int main(int argc, char **argv)
         figureFilters();
     if (wants("inserts"))
         figureInserts();
+    if (wants("hiddenmoves"))
+        figureHiddenMoves();
     if (wants("materials") || wants("tags") || wants("materialfilter"))
         buildMaterialScene();
     if (wants("materials"))

@@ -21,7 +21,8 @@
 #include <zkdObjectManager.h>
 #include <zkdPlasticMaterial.h>
 
-#include <QAbstractItemModelTester>
+#include "zkModelTester.h"
+
 #include <QDropEvent>
 #include <QHBoxLayout>
 #include <QMimeData>
@@ -80,7 +81,7 @@ private:
     zkMaterialTreeView *m_treeView = nullptr;
     zkMaterialTagView *m_tagView = nullptr;
     zkMaterialIconView *m_previewView = nullptr;
-    std::vector<std::unique_ptr<QAbstractItemModelTester>> m_testers;
+    std::vector<std::unique_ptr<zkModelTester>> m_testers;
 };
 
 void tst_zkCrossViewDrops::initTestCase()
@@ -100,8 +101,7 @@ void tst_zkCrossViewDrops::initTestCase()
     m_previewModel.setRootItem(zkMaterialPreviewItemFactory::createItemForRoot(m_group));
     for (QAbstractItemModel *model : std::initializer_list<QAbstractItemModel *>{&m_treeModel, &m_tagModel,
                                                                                  &m_previewModel}) {
-        m_testers.push_back(std::make_unique<QAbstractItemModelTester>(
-                model, QAbstractItemModelTester::FailureReportingMode::Fatal));
+        m_testers.push_back(std::make_unique<zkModelTester>(model));
     }
 
     auto *layout = new QHBoxLayout(&m_window);

@@ -14,7 +14,8 @@
 #include <zkdObjectManager.h>
 #include <zkdPlasticMaterial.h>
 
-#include <QAbstractItemModelTester>
+#include "zkModelTester.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QMimeData>
@@ -99,7 +100,7 @@ private:
     zkdNode m_group;
     QList<zkdMaterial> m_materials;
     std::unique_ptr<zkMaterialPreviewModel> m_model;
-    std::unique_ptr<QAbstractItemModelTester> m_tester;
+    std::unique_ptr<zkModelTester> m_tester;
 };
 
 void tst_zkMaterialPreviewModel::init()
@@ -111,8 +112,7 @@ void tst_zkMaterialPreviewModel::init()
         m_materials.append(addMaterial(QString::fromLatin1(name), m_group));
     stack()->clear();
     m_model = modelFor(m_group);
-    m_tester = std::make_unique<QAbstractItemModelTester>(m_model.get(),
-                                                          QAbstractItemModelTester::FailureReportingMode::Fatal);
+    m_tester = std::make_unique<zkModelTester>(m_model.get());
 }
 
 void tst_zkMaterialPreviewModel::cleanup()
@@ -156,7 +156,7 @@ void tst_zkMaterialPreviewModel::sharedMaterialHasOneId()
     const zkdNode other = service()->addMaterialGroup(QStringLiteral("Other"));
     service()->addMaterial(m_materials.at(2), other);
     const std::unique_ptr<zkMaterialPreviewModel> otherModel = modelFor(other);
-    const QAbstractItemModelTester tester(otherModel.get(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const zkModelTester tester(otherModel.get());
     QCOMPARE(names(*otherModel), QStringList("Glass"));
     const QVariant id = idOf(m_materials.at(2));
     QCOMPARE(otherModel->indexFromId(id), otherModel->index(0, 0));

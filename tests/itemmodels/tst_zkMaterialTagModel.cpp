@@ -18,7 +18,8 @@
 #include <zkdObjectManager.h>
 #include <zkdPlasticMaterial.h>
 
-#include <QAbstractItemModelTester>
+#include "zkModelTester.h"
+
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -182,7 +183,7 @@ private slots:
 private:
     std::unique_ptr<zkMaterialTagCache> m_cache;
     std::unique_ptr<zkMaterialTagModel> m_model;
-    std::unique_ptr<QAbstractItemModelTester> m_tester;
+    std::unique_ptr<zkModelTester> m_tester;
 };
 
 void tst_zkMaterialTagModel::init()
@@ -192,8 +193,7 @@ void tst_zkMaterialTagModel::init()
     m_cache = std::make_unique<zkMaterialTagCache>();
     m_model = std::make_unique<zkMaterialTagModel>();
     m_model->setRootItem(zkMaterialTagItemFactory::createItemForRoot(0, *m_cache));
-    m_tester = std::make_unique<QAbstractItemModelTester>(m_model.get(),
-                                                          QAbstractItemModelTester::FailureReportingMode::Fatal);
+    m_tester = std::make_unique<zkModelTester>(m_model.get());
 }
 
 void tst_zkMaterialTagModel::cleanup()
@@ -342,7 +342,7 @@ void tst_zkMaterialTagModel::rows()
     // A tag that no material carries has no children. Items populate only inside a model.
     zkMaterialTagItem *glass = zkMaterialTagItemFactory::createItemForTag(QStringLiteral("Glass"), *m_cache);
     zkMaterialTagModel glassModel;
-    const QAbstractItemModelTester glassTester(&glassModel, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const zkModelTester glassTester(&glassModel);
     glassModel.setRootItem(glass);
     QCOMPARE(glassModel.rowCount(), 0);
     QCOMPARE(glass->getText(), QStringLiteral("Glass"));

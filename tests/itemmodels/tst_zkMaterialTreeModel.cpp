@@ -19,7 +19,8 @@
 #include <zkdObjectManager.h>
 #include <zkdSwitchMaterial.h>
 
-#include <QAbstractItemModelTester>
+#include "zkModelTester.h"
+
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -214,8 +215,8 @@ private:
     std::unique_ptr<Scene> m_scene;
     std::unique_ptr<zkMaterialTreeModel> m_model;
     std::unique_ptr<zkProxyModel> m_proxy;
-    std::unique_ptr<QAbstractItemModelTester> m_modelTester;
-    std::unique_ptr<QAbstractItemModelTester> m_proxyTester;
+    std::unique_ptr<zkModelTester> m_modelTester;
+    std::unique_ptr<zkModelTester> m_proxyTester;
 };
 
 void tst_zkMaterialTreeModel::init()
@@ -224,13 +225,11 @@ void tst_zkMaterialTreeModel::init()
     m_scene = std::make_unique<Scene>();
     m_model = std::make_unique<zkMaterialTreeModel>();
     m_model->setRootItem(zkMaterialItemFactory::createItemForRoot());
-    m_modelTester = std::make_unique<QAbstractItemModelTester>(m_model.get(),
-                                                               QAbstractItemModelTester::FailureReportingMode::Fatal);
+    m_modelTester = std::make_unique<zkModelTester>(m_model.get());
     m_proxy = std::make_unique<zkProxyModel>();
     m_proxy->setSourceModel(m_model.get());
     m_proxy->setRecursiveMatchingEnabled(true);
-    m_proxyTester = std::make_unique<QAbstractItemModelTester>(m_proxy.get(),
-                                                               QAbstractItemModelTester::FailureReportingMode::Fatal);
+    m_proxyTester = std::make_unique<zkModelTester>(m_proxy.get());
 }
 
 void tst_zkMaterialTreeModel::cleanup()
@@ -367,7 +366,7 @@ void tst_zkMaterialTreeModel::missingService()
     zkKernelServiceFactory::the().registerService(materials);
     QVERIFY(root->getNode().isNull());
     zkMaterialTreeModel model;
-    const QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const zkModelTester tester(&model);
     model.setRootItem(root);
     QCOMPARE(model.rowCount(), 0);
 }

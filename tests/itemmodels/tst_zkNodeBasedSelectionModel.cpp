@@ -58,7 +58,7 @@ void tst_zkNodeBasedSelectionModel::selectedNodes()
     QFETCH(QList<quint64>, roots);
 
     NodeTree f;
-    QAbstractItemModelTester tester(&f.model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    zkModelTester tester(&f.model);
     zkNodeBasedSelectionModel selection(&f.model, nullptr);
     for (quint64 id : qAsConst(selected))
         selection.select(f.model.indexFromId(f.scene.idOf(id)),
@@ -86,7 +86,7 @@ void tst_zkNodeBasedSelectionModel::selectNodesThroughAProxy()
     const QModelIndex first = selection.getFirstSelectedIndex();
     QVERIFY(first.model() == &proxy && first.row() == 0 && proxy.mapToSource(first).row() == 2);
 
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    zkModelTester tester(&proxy);
     selection.selectNodes({});
     QVERIFY(!selection.hasSelection());
 }

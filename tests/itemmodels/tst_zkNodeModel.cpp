@@ -12,7 +12,8 @@
 #include <zkdObjectManager.h>
 #include <zkdSwitchNode.h>
 
-#include <QAbstractItemModelTester>
+#include "zkModelTester.h"
+
 #include <QMimeData>
 #include <QRandomGenerator>
 #include <QTest>
@@ -190,7 +191,7 @@ private:
     zkdNode m_group;
     zkdSwitchNode m_switch;
     std::unique_ptr<zkItemModel> m_model;
-    std::unique_ptr<QAbstractItemModelTester> m_tester;
+    std::unique_ptr<zkModelTester> m_tester;
 };
 
 void tst_zkNodeModel::lightLinkIdRegistersOnce()
@@ -356,8 +357,7 @@ void tst_zkNodeModel::init()
     stack()->clear();
 
     m_model = std::make_unique<NodeModel>(m_top);
-    m_tester = std::make_unique<QAbstractItemModelTester>(m_model.get(),
-                                                          QAbstractItemModelTester::FailureReportingMode::Fatal);
+    m_tester = std::make_unique<zkModelTester>(m_model.get());
 }
 
 void tst_zkNodeModel::cleanup()

@@ -6,12 +6,31 @@
 #include <QRegExp>
 #include <QtTest>
 
+// Counts how often the first top-level row is filtered: once per re-filtering of the proxy.
+class CountingProxy : public zkProxyModel
+{
+public:
+    mutable int refilters = 0;
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override
+    {
+        refilters += sourceRow == 0 && !sourceParent.isValid();
+        return zkProxyModel::filterAcceptsRow(sourceRow, sourceParent);
+    }
+};
+
+using Setter = std::function<void(zkProxyModel &)>;
+Q_DECLARE_METATYPE(Setter)
+
 class tst_zkProxyModel : public QObject
 {
     Q_OBJECT
 private slots:
     void matching_data();
     void matching();
+    void setters_data();
+    void setters();
 };
 
 void tst_zkProxyModel::matching_data()
@@ -56,24 +75,69 @@ void tst_zkProxyModel::matching()
     model.setRootItem(new zkTestItem(&scene, 0));
     zkProxyModel proxy;
     proxy.setSourceModel(&model);
-    QAbstractItemModelTester sourceTester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    QAbstractItemModelTester tester(&proxy, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    zkModelTester sourceTester(&model);
+    zkModelTester tester(&proxy);
     proxy.setFilterRegExp(QRegExp(pattern));
     proxy.setTypeFilter(types);
     proxy.setTypeFilteringEnabled(types != QList<int>{-1});
     proxy.setRecursiveMatchingEnabled(recursive);
     proxy.sort(descending ? 0 : -1, Qt::DescendingOrder);
     QCOMPARE(zkDumpModel(proxy), expected);
+    QCOMPARE(zkDumpSourceRows(proxy), expected);
 
     // Exactly the shown rows map from the source.
     int mapped = 0;
     for (const QModelIndex &source :
-         model.match(model.index(0, 0), Qt::DisplayRole, QString(), -1, Qt::MatchContains | Qt::MatchRecursive)) {
-        const QModelIndex shown = proxy.mapFromSource(source);
-        mapped += shown.isValid();
-        QVERIFY(!shown.isValid() || proxy.mapToSource(shown) == source);
-    }
+         model.match(model.index(0, 0), Qt::DisplayRole, QString(), -1, Qt::MatchContains | Qt::MatchRecursive))
+        mapped += proxy.mapFromSource(source).isValid();
     QCOMPARE(mapped, expected.split(QRegExp(QStringLiteral("[\\[\\] ]")), Qt::SkipEmptyParts).size());
+}
+
+void tst_zkProxyModel::setters_data()
+{
+    QTest::addColumn<Setter>("setter");
+    QTest::addColumn<int>("refilters");
+    QTest::addColumn<QString>("expected");
+
+    // Starting from: filter "^12$", type list {1}, type filtering and recursive matching off.
+    QTest::newRow("recursive on") << Setter([](zkProxyModel &p) { p.setRecursiveMatchingEnabled(true); }) << 1
+                                  << "1[12[121]]";
+    QTest::newRow("recursive already off") << Setter([](zkProxyModel &p) { p.setRecursiveMatchingEnabled(false); })
+                                         << 0 << "";
+    QTest::newRow("same type list twice") << Setter([](zkProxyModel &p) {
+        p.setTypeFilteringEnabled(true);
+        p.setTypeFilter({2});
+        p.setTypeFilter({2});
+    }) << 2 << "";
+    QTest::newRow("type list while off") << Setter([](zkProxyModel &p) { p.setTypeFilter({2}); }) << 0 << "";
+    QTest::newRow("type role with the next re-filtering") << Setter([](zkProxyModel &p) {
+        p.setTypeRole(Qt::DisplayRole); // the names as types: only "1" is in the list
+        QCOMPARE(p.getTypeRole(), int(Qt::DisplayRole));
+        p.setFilterRegExp(QRegExp());
+        p.setTypeFilteringEnabled(true);
+    }) << 2 << "1[11 12[121]]";
+}
+
+// Each relevant change re-filters the proxy once, through filterAcceptsRow(); nothing else does.
+void tst_zkProxyModel::setters()
+{
+    QFETCH(Setter, setter);
+    QFETCH(int, refilters);
+    QFETCH(QString, expected);
+
+    zkTestScene scene = zkTestScene::parse(QStringLiteral("1[11 12[121]] 2[21]"));
+    scene.afterUpdate = [](zkTestItem *item) { item->setData(zkItemDataRole::Kind, int(item->id() % 10)); };
+    zkTestModel model;
+    model.setRootItem(new zkTestItem(&scene, 0));
+    CountingProxy proxy;
+    proxy.setSourceModel(&model);
+    zkModelTester tester(&proxy);
+    proxy.setTypeFilter({1});
+    proxy.setFilterRegExp(QRegExp(QStringLiteral("^12$")));
+    proxy.refilters = 0;
+    setter(proxy);
+    QCOMPARE(proxy.refilters, refilters);
+    QCOMPARE(zkDumpModel(proxy), expected);
 }
 
 QTEST_MAIN(tst_zkProxyModel)

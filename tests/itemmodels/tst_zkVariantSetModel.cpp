@@ -17,7 +17,8 @@
 #include <zkdVariantSet.h>
 #include <zkdVariantSetGroup.h>
 
-#include <QAbstractItemModelTester>
+#include "zkModelTester.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QMimeData>
@@ -161,8 +162,8 @@ private:
     std::unique_ptr<Scene> m_scene;
     std::unique_ptr<zkVariantSetTreeModel> m_model;
     std::unique_ptr<zkProxyModel> m_proxy;
-    std::unique_ptr<QAbstractItemModelTester> m_modelTester;
-    std::unique_ptr<QAbstractItemModelTester> m_proxyTester;
+    std::unique_ptr<zkModelTester> m_modelTester;
+    std::unique_ptr<zkModelTester> m_proxyTester;
 };
 
 void tst_zkVariantSetModel::init()
@@ -170,12 +171,10 @@ void tst_zkVariantSetModel::init()
     stack()->clear();
     m_scene = std::make_unique<Scene>();
     m_model = std::make_unique<zkVariantSetTreeModel>();
-    m_modelTester = std::make_unique<QAbstractItemModelTester>(m_model.get(),
-                                                               QAbstractItemModelTester::FailureReportingMode::Fatal);
+    m_modelTester = std::make_unique<zkModelTester>(m_model.get());
     m_proxy = std::make_unique<zkProxyModel>();
     m_proxy->setSourceModel(m_model.get());
-    m_proxyTester = std::make_unique<QAbstractItemModelTester>(m_proxy.get(),
-                                                               QAbstractItemModelTester::FailureReportingMode::Fatal);
+    m_proxyTester = std::make_unique<zkModelTester>(m_proxy.get());
 }
 
 void tst_zkVariantSetModel::cleanup()
@@ -232,7 +231,7 @@ void tst_zkVariantSetModel::dragDisabled()
 {
     platform()->setVariantSetDragDisabled(true);
     zkVariantSetTreeModel model;
-    const QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const zkModelTester tester(&model);
     const QModelIndex group = model.sourceModelIndex(m_scene->g1);
     const QModelIndex set = model.sourceModelIndex(m_scene->c);
     QVERIFY(!(model.flags(group) & (Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled)));
@@ -245,7 +244,7 @@ void tst_zkVariantSetModel::missingService()
     zkVariantSetsService *sets = service();
     zkKernelServiceFactory::the().unregisterService("zkVariantSetsService");
     zkVariantSetTreeModel model;
-    const QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const zkModelTester tester(&model);
     const int rows = model.rowCount();
     zkKernelServiceFactory::the().registerService(sets);
     QCOMPARE(rows, 0);

@@ -3,11 +3,13 @@
 // Fixtures shared by the item-model tests: a scene that test items read in their update(), a
 // model with drag types of its own, and a tree notation, "1[2 3] 4": ids, children in brackets.
 
+#include "zkModelTester.h"
+
 #include <zkItemModel.h>
 #include <zkModelItem.h>
 #include <zkdNode.h>
 
-#include <QAbstractItemModelTester>
+#include <QAbstractProxyModel>
 #include <QMimeData>
 #include <QSet>
 #include <QStringList>
@@ -141,7 +143,7 @@ struct zkTestFixture
     zkTestScene scene;
     zkTestModel model;
     zkTestItem *root;
-    QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    zkModelTester tester{&model};
 };
 
 // The tree as a view sees it through a model, by display text.
@@ -151,6 +153,23 @@ inline QString zkDumpModel(const QAbstractItemModel &model, const QModelIndex &p
     for (int row = 0; row < model.rowCount(parent); ++row) {
         const QString below = zkDumpModel(model, model.index(row, 0, parent));
         parts.append(model.index(row, 0, parent).data().toString() + (below.isEmpty() ? QString() : '[' + below + ']'));
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+// The tree a proxy shows, read through its source: each row by the display text of the source row
+// it maps to, marked "!" when that row does not sit below the source row of the proxy's parent
+// or does not map back to the same proxy row. Equal to zkDumpModel(proxy) when the mapping holds.
+inline QString zkDumpSourceRows(const QAbstractProxyModel &proxy, const QModelIndex &parent = QModelIndex())
+{
+    QStringList parts;
+    for (int row = 0; row < proxy.rowCount(parent); ++row) {
+        const QModelIndex index = proxy.index(row, 0, parent);
+        const QModelIndex source = proxy.mapToSource(index);
+        const bool consistent = source.parent() == proxy.mapToSource(parent) && proxy.mapFromSource(source) == index;
+        const QString below = zkDumpSourceRows(proxy, index);
+        parts.append((consistent ? QString() : QStringLiteral("!")) + source.data().toString()
+                     + (below.isEmpty() ? QString() : '[' + below + ']'));
     }
     return parts.join(QLatin1Char(' '));
 }

@@ -175,11 +175,8 @@ Qt::ItemFlags zkItemModel::flags(const QModelIndex &index) const
     const zkModelItem *item = resolve(index);
     if (!item)
         return Qt::NoItemFlags;
-    // Of the root's flags, the empty space below the rows has only one that means anything:
-    // whether drops onto it are accepted.
-    if (!index.isValid())
-        return item->flags(-1) & Qt::ItemIsDropEnabled;
-    return item->flags(index.column());
+    // The empty space below the rows is the root's; column -1 keeps it from being editable.
+    return item->flags(index.isValid() ? index.column() : -1);
 }
 
 QStringList zkItemModel::mimeTypes() const
@@ -323,25 +320,17 @@ void zkItemModel::beginEdit()
 
 void zkItemModel::endEdit()
 {
-    if (m_editDepth <= 0 || --m_editDepth > 0)
+    if (m_editDepth <= 0 || --m_editDepth > 0 || m_pendingRemovals.empty())
         return;
-    // Last reported first. Deleting a parent drops its own entry from the list.
-    if (!m_pendingRemovals.empty()) {
-        m_cleaningUp = true;
-        while (!m_pendingRemovals.empty()) {
-            zkModelItem *parent = m_pendingRemovals.back();
-            m_pendingRemovals.pop_back();
-            parent->removeStaleChildren();
-        }
-        m_cleaningUp = false;
+    // Last reported first. Deleting a parent drops its own entries from the list.
+    m_cleaningUp = true;
+    while (!m_pendingRemovals.empty()) {
+        const PendingRemoval removal = m_pendingRemovals.back();
+        m_pendingRemovals.pop_back();
+        if (int(removal.parent->m_children.size()) > removal.row)
+            removal.parent->removeStaleChildren(removal.row);
     }
-    // A view that asked for an item's rows during the removals was told that it has none; the
-    // population must reach it as insertions. Each load() is an edit of its own.
-    while (!m_deferredLoads.empty()) {
-        zkModelItem *item = m_deferredLoads.front();
-        m_deferredLoads.erase(m_deferredLoads.begin());
-        item->load();
-    }
+    m_cleaningUp = false;
 }
 
 void zkItemModel::attachItem(zkModelItem *item)
@@ -363,21 +352,14 @@ void zkItemModel::attachItem(zkModelItem *item)
 
 void zkItemModel::takeOverItem(zkModelItem *oldItem, zkModelItem *newItem)
 {
-    // A populated item keeps its own rows: the old rows go with notices, while the old item
-    // still answers for its index, and the new ones are inserted with notices once the new item
-    // sits in the old one's place.
-    if (newItem->m_loaded)
-        oldItem->clear();
-
     newItem->m_internalId = oldItem->m_internalId;
     setItemByInternalId(newItem->m_internalId, newItem);
-    std::replace(m_pendingRemovals.begin(), m_pendingRemovals.end(), oldItem, newItem);
-    std::replace(m_deferredLoads.begin(), m_deferredLoads.end(), oldItem, newItem);
-
-    std::vector<zkModelItem *> ownChildren;
-    if (newItem->m_loaded) {
-        ownChildren.swap(newItem->m_children);
-    } else {
+    // A populated item keeps its own rows, which replace the old item's silently.
+    if (!newItem->m_loaded) {
+        for (PendingRemoval &removal : m_pendingRemovals) {
+            if (removal.parent == oldItem)
+                removal.parent = newItem;
+        }
         // The new item continues the old one: rows, data and population state.
         newItem->m_children.swap(oldItem->m_children);
         for (zkModelItem *child : newItem->m_children)
@@ -392,14 +374,10 @@ void zkItemModel::takeOverItem(zkModelItem *oldItem, zkModelItem *newItem)
         m_root = newItem;
     else if (oldItem->m_parent)
         oldItem->m_parent->replaceChildNoEvents(oldItem, newItem);
+    dropPendingRemovals(oldItem);
     oldItem->m_model = nullptr;
     oldItem->m_internalId = detachedId;
     delete oldItem;
-
-    for (zkModelItem *child : ownChildren) {
-        child->m_parent = nullptr;
-        newItem->insertChild(-1, child);
-    }
 }
 
 void zkItemModel::detachItem(zkModelItem *item)
@@ -419,24 +397,21 @@ void zkItemModel::detachItem(zkModelItem *item)
     }
     item->m_internalId = detachedId;
     item->m_cachedId = QVariant();
-    if (!m_pendingRemovals.empty()) {
-        m_pendingRemovals.erase(std::remove(m_pendingRemovals.begin(), m_pendingRemovals.end(), item),
-                                m_pendingRemovals.end());
-    }
-    if (!m_deferredLoads.empty())
-        m_deferredLoads.erase(std::remove(m_deferredLoads.begin(), m_deferredLoads.end(), item), m_deferredLoads.end());
+    dropPendingRemovals(item);
 }
 
-void zkItemModel::itemRemoved(zkModelItem *parent)
+void zkItemModel::dropPendingRemovals(const zkModelItem *parent)
 {
-    if (m_pendingRemovals.empty() || m_pendingRemovals.back() != parent)
-        m_pendingRemovals.push_back(parent);
+    if (m_pendingRemovals.empty())
+        return;
+    m_pendingRemovals.erase(std::remove_if(m_pendingRemovals.begin(), m_pendingRemovals.end(),
+                                           [parent](const PendingRemoval &removal) { return removal.parent == parent; }),
+                            m_pendingRemovals.end());
 }
 
-void zkItemModel::deferLoad(zkModelItem *item)
+void zkItemModel::itemRemoved(zkModelItem *parent, int row)
 {
-    if (std::find(m_deferredLoads.begin(), m_deferredLoads.end(), item) == m_deferredLoads.end())
-        m_deferredLoads.push_back(item);
+    m_pendingRemovals.push_back({parent, row});
 }
 
 bool zkItemModel::isPersistent(zkModelItem *item) const
@@ -484,5 +459,4 @@ void zkItemModel::clearIndexes()
     m_internalIdIndex.clear();
     m_internalIdBase = m_nextInternalId + 1;
     m_pendingRemovals.clear();
-    m_deferredLoads.clear();
 }

@@ -87,8 +87,8 @@ private:
     void attachItem(zkModelItem *item);
     void detachItem(zkModelItem *item);
     void takeOverItem(zkModelItem *oldItem, zkModelItem *newItem);
-    void itemRemoved(zkModelItem *parent);
-    void deferLoad(zkModelItem *item);
+    void itemRemoved(zkModelItem *parent, int row);
+    void dropPendingRemovals(const zkModelItem *parent);
     bool isPersistent(zkModelItem *item) const;
     QModelIndex getIndex(const zkModelItem *item, int column) const;
     zkModelItem *resolve(const QModelIndex &index) const;
@@ -97,11 +97,13 @@ private:
     void clearIndexes();
 
     zkModelItem *m_root = nullptr;
-    // Parents with rows that setChildren() dropped, in the order reported.
-    std::vector<zkModelItem *> m_pendingRemovals;
-    // Items asked for their rows or data while the removals ran; they populate, with notices,
-    // once the removals are done.
-    std::vector<zkModelItem *> m_deferredLoads;
+    // Rows that setChildren() dropped: from row on, below parent; in the order reported.
+    struct PendingRemoval
+    {
+        zkModelItem *parent;
+        int row;
+    };
+    std::vector<PendingRemoval> m_pendingRemovals;
     int m_editDepth = 0;
     QString m_mimeType;
     quint64 m_nextInternalId = 0;

@@ -81,9 +81,7 @@ void zkModelItem::insertChild(int row, zkModelItem *child)
 {
     if (!child || child->isSelfOrAncestorOf(this))
         return;
-    // An unloaded item populates first, so that the position counts its populated rows and
-    // views never see rows appear without notice.
-    lazyLoad();
+
     const int count = int(m_children.size());
     insertAt(row < 0 || row > count ? count : row, child);
 }
@@ -131,7 +129,6 @@ QList<zkModelItem *> zkModelItem::takeChildren()
 
 void zkModelItem::setChildren(const QList<zkModelItem *> &list)
 {
-    lazyLoad();
     m_children.reserve(list.size());
     for (int i = 0; i < list.size(); ++i) {
         zkModelItem *child = list.at(i);
@@ -144,9 +141,9 @@ void zkModelItem::setChildren(const QList<zkModelItem *> &list)
     for (std::size_t row = keep; row < m_children.size(); ++row)
         m_children[row]->m_stale = true;
     if (m_model)
-        m_model->itemRemoved(this);
+        m_model->itemRemoved(this, keep);
     else
-        removeStaleChildren();
+        removeStaleChildren(keep);
 }
 
 void zkModelItem::clear()
@@ -161,10 +158,7 @@ bool zkModelItem::setData(int role, const QVariant &value, int column)
         role = Qt::DisplayRole;
     if (!canSetData(role, value, column))
         return false;
-    if (!m_data.insertOrModify(column, role, value) || !m_model || m_populating || !m_parent)
-        return true;
-    // Columns beyond the parent's count hold data that no view shows.
-    if (column >= 0 && column < m_parent->columnCount()) {
+    if (m_data.insertOrModify(column, role, value) && m_model && !m_populating) {
         const QModelIndex index = getIndex(column);
         emit m_model->dataChanged(index, index, {role});
     }
@@ -248,12 +242,9 @@ Qt::CheckState zkModelItem::getCheckState(int column)
 
 void zkModelItem::lazyLoad()
 {
-    if (m_populating || m_loaded || !m_model)
+    // While the model removes stale rows the item stays unloaded and populates when next asked.
+    if (m_populating || m_loaded || !m_model || m_model->isCleaningUp())
         return;
-    if (m_model->isCleaningUp()) {
-        m_model->deferLoad(this);
-        return;
-    }
     m_populating = true;
     m_model->beginEdit();
     m_loaded = true;
@@ -488,17 +479,18 @@ void zkModelItem::removeChildren(int first, int last)
         m_model->endRemoveRows();
 }
 
-void zkModelItem::removeStaleChildren()
+void zkModelItem::removeStaleChildren(int from)
 {
-    // From the back, one contiguous run at a time.
+    // From the back, one contiguous run at a time. Only rows still stale go: a later
+    // setChildren() of the same edit may have taken some of them back.
     int last = int(m_children.size()) - 1;
-    while (last >= 0) {
+    while (last >= from) {
         if (!m_children[last]->m_stale) {
             --last;
             continue;
         }
         int first = last;
-        while (first > 0 && m_children[first - 1]->m_stale)
+        while (first > from && m_children[first - 1]->m_stale)
             --first;
         removeChildren(first, last);
         last = first - 1;

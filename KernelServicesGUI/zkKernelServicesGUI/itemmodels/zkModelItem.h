@@ -125,7 +125,7 @@ private:
     void replaceChildNoEvents(zkModelItem *oldChild, zkModelItem *newChild);
     zkModelItem *takeChildNoEvents(int row);
     void removeChildren(int first, int last);
-    void removeStaleChildren();
+    void removeStaleChildren(int from);
     void renumber(int from, int to);
 
     bool hasItemFlags(Qt::ItemFlags flags) const { return (m_flags & flags) == flags; }

@@ -2,21 +2,20 @@
 
 #include <QZKSortFilterProxyModel.h>
 
-#include <QHash>
 #include <QList>
 #include <QModelIndex>
-#include <QRegExp>
-#include <QSet>
-#include <QVector>
 
 #include <deque>
+
+class QRegExp;
 
 // A sort/filter proxy for the library's trees. A row is shown when its name (the display text of
 // column 0) contains a match of the filter expression and, with type filtering on, its type
 // (an int under the type role) is one of the accepted types. Everything below a matching row
 // stays visible; with recursive matching on, a row is also shown when something below it
-// matches. Recursive matching follows changes of the source: a match that appears or vanishes
-// deep in the tree shows or hides its ancestors.
+// matches. The filter is applied when it changes and to the rows that the source reports as
+// inserted or changed; a match that appears deep below a hidden row shows that row with the next
+// re-filtering.
 class zkProxyModel : public QZKSortFilterProxyModel
 {
     Q_OBJECT
@@ -30,8 +29,9 @@ public:
     void setTypeRole(int role);
     int getTypeRole() const { return m_typeRole; }
 
-    void setSourceModel(QAbstractItemModel *model) override;
-    // Invalid also for a row whose parent the proxy filters out.
+    // Invalid for a row below a row that the proxy filters out. Qt 5's base class would map such
+    // a row as if it were shown, and keep row mappings below the hidden row that source changes
+    // there (moves it ignores, removals) leave stale until the hidden row shows again.
     QModelIndex mapFromSource(const QModelIndex &sourceIndex) const override;
 
 protected:
@@ -45,30 +45,16 @@ protected:
     bool isTypeMatch(const QVariant &type) const;
 
 private:
-    bool acceptsRow(int sourceRow, const QModelIndex &sourceParent) const;
-    bool isDirectMatch(const QModelIndex &sourceIndex) const;
-    void useCurrentExpression() const;
-    void forgetMatches() const;
-    void expireExpression() const;
-    bool isFilteredOut(const QModelIndex &sourceParent) const;
-    void remapAfterMove();
-    void refilterBelowChangedRows(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QVector<int> &roles);
-    void refilterBelow(const QModelIndex &sourceIndex);
+    // True when the source row and all its ancestors are shown.
+    bool isShown(const QModelIndex &sourceIndex) const;
 
-    // The rows still to search below, each standing for its row and parent.
+    // The same tests with the filter expression taken once for a whole search.
+    bool isDirectMatch(const QModelIndex &sourceIndex, const QRegExp &expression) const;
+    bool hasMatchingParent(const QModelIndex &index, const QRegExp &expression) const;
+    bool hasMatchingChild(const QModelIndex &sourceIndex, const QRegExp &expression) const;
+
+    // The work list of the descendant search, kept to reuse its storage.
     mutable std::deque<QModelIndex> m_searchQueue;
-    // While the base class asks for rows: the filter expression and what is known about the
-    // source rows. The base class takes every new filter expression into account by asking for
-    // the top-level rows first, unless it holds no rows at all; the expression is taken again
-    // then, and whenever it may have changed since.
-    mutable int m_evaluationDepth = 0;
-    mutable QRegExp m_nameExpression;
-    mutable bool m_expressionCurrent = false;
-    // Rows without a direct match in themselves, above or below them.
-    mutable QSet<QModelIndex> m_unmatchedSubtrees;
-    // Whether a row or one of its ancestors is a direct match.
-    mutable QHash<QModelIndex, bool> m_matchAtOrAbove;
-    QVector<QMetaObject::Connection> m_sourceConnections;
     QList<int> m_typeFilter;
     int m_typeRole = Qt::UserRole;
     bool m_recursiveMatching = false;
