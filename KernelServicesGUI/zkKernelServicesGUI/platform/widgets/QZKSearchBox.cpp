@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
 
 namespace {
 
@@ -25,9 +26,17 @@ QIcon magnifierIcon(const QColor &color)
 
 QZKSearchBox::QZKSearchBox(QWidget *parent)
     : QLineEdit(parent)
+    , m_clearAction(addAction(style()->standardIcon(QStyle::SP_LineEditClearButton), QLineEdit::TrailingPosition))
 {
-    setClearButtonEnabled(true);
-    connect(this, &QLineEdit::textChanged, this, &QZKSearchBox::searchChanged);
+    // Qt's own clear button fades in and out with animations that nothing owns while they run; a
+    // plain action shows and hides at once.
+    m_clearAction->setToolTip(tr("Clear"));
+    m_clearAction->setVisible(false);
+    connect(m_clearAction, &QAction::triggered, this, &QLineEdit::clear);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_clearAction->setVisible(!text.isEmpty());
+        emit searchChanged(text);
+    });
 }
 
 void QZKSearchBox::setSearchLineStyle(bool on)

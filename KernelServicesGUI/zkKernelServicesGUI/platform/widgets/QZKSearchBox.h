@@ -4,7 +4,7 @@
 
 class QAction;
 
-// A line edit for search text with a clear button. searchChanged() follows every change of the
+// A line edit for search text with a clear button, shown while there is text. searchChanged() follows every change of the
 // text, typed or set.
 class QZKSearchBox : public QLineEdit
 {
@@ -21,5 +21,6 @@ signals:
     void searchChanged(const QString &text);
 
 private:
+    QAction *m_clearAction;
     QAction *m_searchAction = nullptr;
 };
