@@ -69,7 +69,7 @@ void tst_zkEnvironmentDescriptions::rules_data()
     const QVariant off(false);
 
     // Only a custom hull has a geometry file to load.
-    for (const QByteArray type : {QByteArray("zkdEnvironmentMaterial"), QByteArray("zkdSkylightMaterial")}) {
+    for (const QByteArray &type : {QByteArray("zkdEnvironmentMaterial"), QByteArray("zkdSkylightMaterial")}) {
         QTest::addRow("%s custom", type.constData())
             << type << 1 << QByteArray("geometryType") << v(Environment::Dome) << v(Environment::Custom)
             << Expectations{shown("geometry"), shown("geometryType"), shown("visible")};

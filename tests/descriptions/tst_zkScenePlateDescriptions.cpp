@@ -53,7 +53,7 @@ void tst_zkScenePlateDescriptions::rules_data()
         Expectations expectations;
         for (const QByteArray &row : imageRows + textRows + webRows)
             expectations.append(shown(row, own.contains(row)));
-        for (const QByteArray &row : {"name", "nodeType", "contentType", "transparency", "position", "size", "hueShift"})
+        for (const char *row : {"name", "nodeType", "contentType", "transparency", "position", "size", "hueShift"})
             expectations.append(shown(row));
         return expectations;
     };
