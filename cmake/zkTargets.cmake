@@ -48,7 +48,7 @@ function(zk_set_test_environment)
     set(environment "QT_QPA_PLATFORM=offscreen" "XDG_CONFIG_HOME=${PROJECT_BINARY_DIR}/test-config")
     if(ZK_SANITIZE)
         list(APPEND environment
-            "ASAN_OPTIONS=detect_leaks=1:strict_init_order=1"
+            "ASAN_OPTIONS=detect_leaks=1:strict_init_order=1:halt_on_error=1"
             "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0"
             "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
     endif()
