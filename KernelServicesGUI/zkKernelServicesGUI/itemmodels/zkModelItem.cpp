@@ -81,7 +81,6 @@ void zkModelItem::insertChild(int row, zkModelItem *child)
 {
     if (!child || child->isSelfOrAncestorOf(this))
         return;
-
     const int count = int(m_children.size());
     insertAt(row < 0 || row > count ? count : row, child);
 }
