@@ -1,12 +1,12 @@
 #include "zkDemoSceneViews.h"
 #include "zkDemoUndoActions.h"
 #include "zkDemoWindow.h"
-#include "../../tests/itemmodels/zkModelTester.h"
 
 #include <zkFilterBar.h>
 #include <zkMaterialIconView.h>
 #include <zkMaterialTagView.h>
 #include <zkMaterialTreeView.h>
+#include <zkModelTester.h>
 #include <zkNodeBasedTreeView.h>
 #include <zkPropertyEditorObjectWrapper.h>
 #include <zkPropertyEditorWidget.h>

@@ -16,12 +16,11 @@
 #include <zkMaterialTagView.h>
 #include <zkMaterialTreeModel.h>
 #include <zkMaterialTreeView.h>
+#include <zkModelTester.h>
 #include <zkScopedUndo.h>
 #include <zkUndoStack.h>
 #include <zkdObjectManager.h>
 #include <zkdPlasticMaterial.h>
-
-#include "zkModelTester.h"
 
 #include <QDropEvent>
 #include <QHBoxLayout>

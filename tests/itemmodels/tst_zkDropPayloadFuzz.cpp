@@ -1,6 +1,5 @@
 #include "zkDropPayload.h"
 #include "zkMaterialScene.h"
-#include "zkModelTester.h"
 #include "zkTestTree.h"
 
 #include <QZKIntVector.h>
@@ -20,6 +19,7 @@
 #include <zkMaterialTagModel.h>
 #include <zkMaterialTagRootItem.h>
 #include <zkMaterialTreeModel.h>
+#include <zkModelTester.h>
 #include <zkVariantSetTreeModel.h>
 #include <zkVariantSetsService.h>
 #include <zkdLightLinkSetNode.h>

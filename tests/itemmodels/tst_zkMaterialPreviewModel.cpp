@@ -7,14 +7,13 @@
 #include <zkMaterialPreviewModel.h>
 #include <zkMaterialPreviewRootItem.h>
 #include <zkMaterialService.h>
+#include <zkModelTester.h>
 #include <zkScopedUndo.h>
 #include <zkUndoStack.h>
 #include <zkdImage.h>
 #include <zkdMaterialNode.h>
 #include <zkdObjectManager.h>
 #include <zkdPlasticMaterial.h>
-
-#include "zkModelTester.h"
 
 #include <QIcon>
 #include <QImage>

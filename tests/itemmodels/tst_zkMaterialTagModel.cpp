@@ -10,6 +10,7 @@
 #include <zkMaterialTagItemFactory.h>
 #include <zkMaterialTagModel.h>
 #include <zkMaterialTagRootItem.h>
+#include <zkModelTester.h>
 #include <zkScopedUndo.h>
 #include <zkTaggedMaterialItem.h>
 #include <zkUndoStack.h>
@@ -17,8 +18,6 @@
 #include <zkdMaterialNode.h>
 #include <zkdObjectManager.h>
 #include <zkdPlasticMaterial.h>
-
-#include "zkModelTester.h"
 
 #include <QMimeData>
 #include <QRandomGenerator>

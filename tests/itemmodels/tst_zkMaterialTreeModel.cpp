@@ -10,6 +10,7 @@
 #include <zkMaterialTreeModel.h>
 #include <zkMaterialType.h>
 #include <zkMaterialTypeRegistry.h>
+#include <zkModelTester.h>
 #include <zkNodeService.h>
 #include <zkProxyModel.h>
 #include <zkScopedUndo.h>
@@ -18,8 +19,6 @@
 #include <zkdMultiMaterial.h>
 #include <zkdObjectManager.h>
 #include <zkdSwitchMaterial.h>
-
-#include "zkModelTester.h"
 
 #include <QMimeData>
 #include <QRandomGenerator>

@@ -3,6 +3,7 @@
 #include <zkItemModel.h>
 #include <zkKernelServiceFactory.h>
 #include <zkLightLinkId.h>
+#include <zkModelTester.h>
 #include <zkNodeBasedSelectionModel.h>
 #include <zkNodeModelItem.h>
 #include <zkNodeService.h>
@@ -11,8 +12,6 @@
 #include <zkdLightLinkSetNode.h>
 #include <zkdObjectManager.h>
 #include <zkdSwitchNode.h>
-
-#include "zkModelTester.h"
 
 #include <QMimeData>
 #include <QRandomGenerator>

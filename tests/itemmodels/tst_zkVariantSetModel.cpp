@@ -2,6 +2,7 @@
 
 #include <zkItemDataRole.h>
 #include <zkKernelServiceFactory.h>
+#include <zkModelTester.h>
 #include <zkPlatformService.h>
 #include <zkProxyModel.h>
 #include <zkScopedUndo.h>
@@ -16,8 +17,6 @@
 #include <zkdHierarchy.h>
 #include <zkdVariantSet.h>
 #include <zkdVariantSetGroup.h>
-
-#include "zkModelTester.h"
 
 #include <QIcon>
 #include <QImage>

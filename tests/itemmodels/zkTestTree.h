@@ -3,10 +3,9 @@
 // Fixtures shared by the item-model tests: a scene that test items read in their update(), a
 // model with drag types of its own, and a tree notation, "1[2 3] 4": ids, children in brackets.
 
-#include "zkModelTester.h"
-
 #include <zkItemModel.h>
 #include <zkModelItem.h>
+#include <zkModelTester.h>
 #include <zkdNode.h>
 
 #include <QAbstractProxyModel>

@@ -1,7 +1,7 @@
 #include "zkProxyModel.h"
 
 #include <QRegExp>
-#include <QVector>
+#include <QVarLengthArray>
 
 namespace {
 
@@ -92,8 +92,9 @@ bool zkProxyModel::isTypeMatch(const QVariant &type) const
 
 bool zkProxyModel::isShown(const QModelIndex &sourceIndex) const
 {
-    // From the top down, so that no row below a hidden one is ever mapped.
-    QVector<QModelIndex> path;
+    // From the top down, so that no row below a hidden one is ever mapped. Views map rows all
+    // the time; trees are rarely deeper than the stack buffer.
+    QVarLengthArray<QModelIndex, 16> path;
     for (QModelIndex at = sourceIndex; at.isValid(); at = at.parent())
         path.append(at);
     for (auto it = path.crbegin(); it != path.crend(); ++it) {

@@ -44,7 +44,7 @@ QDataStream &operator>>(QDataStream &in, QZKSpectrum &spectrum)
     QVector<float> samples;
     in >> rgb;
     zkReadVector(in, samples);
-    // A spectrum cut short is no spectrum at all, not the part that made it through.
+    // A spectrum cut short is no spectrum at all, not whatever made it through.
     spectrum = QZKSpectrum();
     if (in.status() == QDataStream::Ok) {
         spectrum.setRGB(rgb);
